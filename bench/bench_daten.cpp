@@ -1,0 +1,101 @@
+// Loading, saving and comparing diaries of 1,000 to 100,000 days, next to merely
+// reading the file's bytes. "--spitze N" loads N days once and prints the peak memory.
+
+#include "Tagebuch.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace {
+
+QString DateiFuer(int ATage)
+{
+    static QTemporaryDir Ordner;
+    const QString Pfad = Ordner.filePath(QStringLiteral("bench%1.mrv").arg(ATage));
+    if (!QFile::exists(Pfad)) {
+        TDaten D = GrossesTagebuch(ATage);
+        if (!D.SaveToFile(Pfad))
+            std::abort();
+    }
+    return Pfad;
+}
+
+void Laden(benchmark::State& S)
+{
+    const QString Pfad = DateiFuer(int(S.range(0)));
+    for (auto _ : S) {
+        TDaten D;
+        if (!D.LoadFromFile(Pfad))
+            S.SkipWithError("load failed");
+        benchmark::DoNotOptimize(D.Count());
+    }
+    S.SetItemsProcessed(S.iterations() * S.range(0));
+}
+
+void NurBytesLesen(benchmark::State& S)
+{
+    const QString Pfad = DateiFuer(int(S.range(0)));
+    for (auto _ : S) {
+        QFile F(Pfad);
+        F.open(QIODevice::ReadOnly);
+        QByteArray A = F.readAll();
+        benchmark::DoNotOptimize(A.data());
+    }
+    S.SetItemsProcessed(S.iterations() * S.range(0));
+}
+
+void Speichern(benchmark::State& S)
+{
+    QTemporaryDir Ordner;
+    const QString Pfad = Ordner.filePath(QStringLiteral("s.mrv"));
+    TDaten D = GrossesTagebuch(int(S.range(0)));
+    for (auto _ : S) {
+        if (!D.SaveToFile(Pfad))
+            S.SkipWithError("save failed");
+    }
+    S.SetItemsProcessed(S.iterations() * S.range(0));
+}
+
+void Vergleichen(benchmark::State& S)
+{
+    // The saved copy as after a load: no string shared with the diary.
+    TDaten D = GrossesTagebuch(int(S.range(0)));
+    TDaten K;
+    K.LoadFromFile(DateiFuer(int(S.range(0))));
+    for (auto _ : S)
+        benchmark::DoNotOptimize(D.Ident(K));
+    S.SetItemsProcessed(S.iterations() * S.range(0));
+}
+
+}
+
+BENCHMARK(Laden)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(NurBytesLesen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Speichern)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Vergleichen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--spitze") == 0) {
+        const int Tage = std::atoi(argv[2]);
+        const QString Pfad = DateiFuer(Tage);
+        rusage Vorher{};
+        getrusage(RUSAGE_SELF, &Vorher);
+        TDaten D;
+        D.LoadFromFile(Pfad);
+        rusage Nachher{};
+        getrusage(RUSAGE_SELF, &Nachher);
+        std::printf("%d days, file %lld bytes: peak RSS %ld KiB before the load, %ld KiB after\n", D.Count(),
+                    QFile(Pfad).size(), Vorher.ru_maxrss, Nachher.ru_maxrss);
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

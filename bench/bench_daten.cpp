@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,7 +85,15 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--spitze") == 0) {
         const int Tage = std::atoi(argv[2]);
-        const QString Pfad = DateiFuer(Tage);
+        QTemporaryDir Ordner;
+        const QString Pfad = Ordner.filePath(QStringLiteral("spitze.mrv"));
+        // The file is made in a child, so its memory does not count here.
+        if (const pid_t Kind = fork(); Kind == 0) {
+            _exit(GrossesTagebuch(Tage).SaveToFile(Pfad) ? 0 : 1);
+        } else {
+            int Status = 0;
+            waitpid(Kind, &Status, 0);
+        }
         rusage Vorher{};
         getrusage(RUSAGE_SELF, &Vorher);
         TDaten D;

@@ -39,3 +39,6 @@ QString TempOrdner();
 // with a path delimiter; empty for a number that is not known.
 inline constexpr int CSIDL_PERSONAL = 5;
 QString SpezialOrdner(int ANr);
+
+// The application title: the end of the main window's caption, the name of the single-instance lock.
+inline const QString ProgrammTitel = QStringLiteral("Merovan V1.02");

@@ -1,4 +1,6 @@
 #include "LuUtils.h"
+#include "LuUtilsGui.h"
+#include "QtPlattform.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -6,9 +8,14 @@
 int main(int argc, char* argv[])
 {
     QApplication App(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Merovan"));
+    DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
+    TQtPlattform Plattform;
+    TPlattformEinsetzen Einsetzen(Plattform);
+
     QMainWindow Fenster;
-    Fenster.setWindowTitle(QStringLiteral("KeinName - Merovan V1.02"));
+    Fenster.setWindowTitle(QStringLiteral("KeinName - ") + ProgrammTitel);
     Fenster.show();
     return App.exec();
 }

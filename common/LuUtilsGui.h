@@ -1,0 +1,42 @@
+#pragma once
+// The system helpers that need the GUI: finding and raising the program's
+// windows, the shell, and saving a text in one of five formats.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// The user font: Qt keeps the colour apart from the font, the program keeps them together.
+struct TSchriftart {
+    QFont Font;
+    QColor Farbe = Qt::black;
+};
+
+// The first of the program's top-level windows, in the order they were created,
+// whose title holds AText for the first time exactly at its end; null when none.
+QWidget* FindeFensterTitelEnde(const QString& AText);
+
+// Restores AFenster when minimized, raises and activates it; true when it is the active window then.
+bool FensterNachVorne(QWidget* AFenster);
+
+// Opens a link, mail link or document with the desktop's handler, or starts a
+// program detached with its parameters. Above 32 means success; 2 = not found,
+// 31 = nothing can open it.
+inline constexpr int SW_SHOWNORMAL = 1;
+int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
+                 const QString& AVerb, int AAnzeige);
+
+// Export formats: 0 and 1 ANSI (Windows-1252), 2 and any other number UTF-16 LE
+// with byte order mark, 3 rich text in the given font, 4 UTF-8 with byte order mark.
+// False with the system's reason in AFehler when the file cannot be written.
+bool TextSpeichern(const QString& ADatei, const QString& AText, int AFormat, const TSchriftart* ASchrift,
+                   QString* AFehler = nullptr);
+
+// The bytes TextSpeichern writes.
+QByteArray TextKodiert(const QString& AText, int AFormat, const TSchriftart* ASchrift);
+QByteArray RtfText(const QString& AText, const TSchriftart* ASchrift);
+
+// Loads Qt's German translation, so the platform's dialogs and key names speak German.
+bool DeutscheUebersetzungLaden();

@@ -1,0 +1,153 @@
+#include "QtPlattform.h"
+
+#include "LuUtils.h"
+#include "LuUtilsGui.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+QWidget* Besitzer()
+{
+    QWidget* W = QApplication::activeModalWidget();
+    return W ? W : QApplication::activeWindow();
+}
+
+QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& AText,
+                                    QMessageBox::StandardButtons AKnoepfe, QMessageBox::StandardButton AStandard)
+{
+    QMessageBox Box(AIcon, ProgrammTitel, AText, AKnoepfe, Besitzer());
+    if (auto* K = Box.button(QMessageBox::Yes))
+        K->setText(QStringLiteral("&Ja"));
+    if (auto* K = Box.button(QMessageBox::No))
+        K->setText(QStringLiteral("&Nein"));
+    if (auto* K = Box.button(QMessageBox::Cancel))
+        K->setText(QStringLiteral("Abbrechen"));
+    if (auto* K = Box.button(QMessageBox::Ok))
+        K->setText(QStringLiteral("OK"));
+    Box.setDefaultButton(AStandard);
+    return QMessageBox::StandardButton(Box.exec());
+}
+
+QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
+{
+    auto* D = new QFileDialog(AParent, ADialog.Titel, ADialog.Ordner, ADialog.Filter);
+    D->setAcceptMode(AModus);
+    D->setFileMode(AModus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    D->setDefaultSuffix(ADialog.StandardEndung);
+    D->setOption(QFileDialog::DontConfirmOverwrite, !ADialog.UeberschreibenFragenS);
+    if (!ADialog.Dateiname.isEmpty())
+        D->selectFile(ADialog.Dateiname);
+    return D;
+}
+
+QString DateiWahl(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
+{
+    std::unique_ptr<QFileDialog> D(DateiDialog(AParent ? AParent : Besitzer(), ADialog, AModus));
+    if (D->exec() != QDialog::Accepted || D->selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(D->selectedFiles().constFirst());
+}
+
+}
+
+TQtPlattform::TQtPlattform() = default;
+
+TQtPlattform::~TQtPlattform()
+{
+    qDeleteAll(FKlaenge);
+}
+
+TPlattform::TAntwort TQtPlattform::Frage(const QString& AText, bool AbbrechenS)
+{
+    const auto Knoepfe = AbbrechenS ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                    : QMessageBox::Yes | QMessageBox::No;
+    switch (Meldung(QMessageBox::Question, AText, Knoepfe, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return TAntwort::Ja;
+    case QMessageBox::No:
+        return TAntwort::Nein;
+    default:
+        return AbbrechenS ? TAntwort::Abbrechen : TAntwort::Nein;
+    }
+}
+
+void TQtPlattform::Information(const QString& AText)
+{
+    Meldung(QMessageBox::Information, AText, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void TQtPlattform::Fehler(const QString& AText)
+{
+    Meldung(QMessageBox::Critical, AText, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void TQtPlattform::Piep()
+{
+    QApplication::beep();
+}
+
+void TQtPlattform::WavAbspielen(const QString& ADatei)
+{
+    if (!QFileInfo(ADatei).isFile())
+        return;
+    QSoundEffect*& Effekt = FKlaenge[ADatei];
+    if (!Effekt) {
+        Effekt = new QSoundEffect;
+        Effekt->setSource(QUrl::fromLocalFile(ADatei));
+    }
+    // A file that cannot be decoded stays in the Error state and plays nothing.
+    Effekt->stop();
+    Effekt->play();
+}
+
+int TQtPlattform::Heute()
+{
+    return DatumZuTag(QDate::currentDate());
+}
+
+QString TQtPlattform::OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog)
+{
+    return DateiWahl(AParent, ADialog, QFileDialog::AcceptOpen);
+}
+
+QString TQtPlattform::SpeichernDialog(QWidget* AParent, const TDateiDialog& ADialog)
+{
+    return DateiWahl(AParent, ADialog, QFileDialog::AcceptSave);
+}
+
+bool TQtPlattform::SchriftartDialog(QWidget* AParent, QFont& AFont)
+{
+    bool Ok = false;
+    const QFont F = QFontDialog::getFont(&Ok, AFont, AParent ? AParent : Besitzer());
+    if (Ok)
+        AFont = F;
+    return Ok;
+}
+
+bool TQtPlattform::DruckDialog(QWidget* AParent, QPrinter& APrinter)
+{
+    QPrintDialog D(&APrinter, AParent ? AParent : Besitzer());
+    return D.exec() == QDialog::Accepted;
+}
+
+bool TQtPlattform::DruckerVorhanden()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+int TQtPlattform::ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,
+                               const QString& AOrdner, const QString& AVerb, int AAnzeige)
+{
+    return ::ShellOeffnen(AParent, ADatei, AParameter, AOrdner, AVerb, AAnzeige);
+}

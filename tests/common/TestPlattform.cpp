@@ -1,0 +1,263 @@
+// The seam: its Qt implementation with real dialogs (answered by timers, never
+// left waiting), and the scripted fake that every GUI test relies on.
+
+#include "LuUtils.h"
+#include "LuUtilsGui.h"
+#include "QtPlattform.h"
+#include "TFakePlattform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs AAktion on the next modal dialog as soon as it shows; rejects any dialog left open after 10 s.
+void BeimNaechstenDialog(std::function<void(QWidget*)> AAktion)
+{
+    auto* Uhr = new QTimer;
+    auto Start = std::make_shared<QElapsedTimer>();
+    Start->start();
+    QObject::connect(Uhr, &QTimer::timeout, [Uhr, Start, AAktion] {
+        QWidget* Dialog = QApplication::activeModalWidget();
+        if (Dialog && Dialog->isVisible()) {
+            Uhr->deleteLater();
+            Uhr->stop();
+            AAktion(Dialog);
+        } else if (Start->elapsed() > 10000) {
+            Uhr->deleteLater();
+            Uhr->stop();
+        }
+    });
+    Uhr->start(20);
+}
+
+QStringList Knopftexte(QWidget* ADialog)
+{
+    QStringList L;
+    for (auto* K : ADialog->findChildren<QPushButton*>())
+        L << K->text();
+    L.sort();
+    return L;
+}
+
+}
+
+class TestPlattform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(DeutscheUebersetzungLaden());
+    }
+
+    void DeutscheTastennamen()
+    {
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText), QStringLiteral("Strg+N"));
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_Delete).toString(QKeySequence::NativeText),
+                 QStringLiteral("Strg+Entf"));
+    }
+
+    void Fragen_data()
+    {
+        QTest::addColumn<bool>("AbbrechenS");
+        QTest::addColumn<QString>("Knopf");
+        QTest::addColumn<int>("Antwort");
+        QTest::addColumn<QStringList>("Knoepfe");
+        const QStringList Zwei{"&Ja", "&Nein"};
+        const QStringList Drei{"&Ja", "&Nein", "Abbrechen"};
+        QTest::newRow("Ja") << false << "&Ja" << int(TPlattform::TAntwort::Ja) << Zwei;
+        QTest::newRow("Nein") << false << "&Nein" << int(TPlattform::TAntwort::Nein) << Zwei;
+        QTest::newRow("Abbrechen") << true << "Abbrechen" << int(TPlattform::TAntwort::Abbrechen) << Drei;
+        QTest::newRow("Escape ohne Abbrechen") << false << "Escape" << int(TPlattform::TAntwort::Nein) << Zwei;
+        QTest::newRow("Escape mit Abbrechen") << true << "Escape" << int(TPlattform::TAntwort::Abbrechen) << Drei;
+    }
+    void Fragen()
+    {
+        QFETCH(bool, AbbrechenS);
+        QFETCH(QString, Knopf);
+        QFETCH(int, Antwort);
+        QFETCH(QStringList, Knoepfe);
+        TQtPlattform P;
+        QStringList Gesehen;
+        QString Text, Titel;
+        BeimNaechstenDialog([&](QWidget* D) {
+            Gesehen = Knopftexte(D);
+            auto* Box = qobject_cast<QMessageBox*>(D);
+            Text = Box ? Box->text() : QString();
+            Titel = D->windowTitle();
+            if (Knopf == u"Escape") {
+                QTest::keyClick(D, Qt::Key_Escape);
+                return;
+            }
+            for (auto* K : D->findChildren<QPushButton*>()) {
+                if (K->text() == Knopf)
+                    K->click();
+            }
+        });
+        QCOMPARE(int(P.Frage(QStringLiteral("Wirklich?"), AbbrechenS)), Antwort);
+        QCOMPARE(Gesehen, Knoepfe);
+        QCOMPARE(Text, QStringLiteral("Wirklich?"));
+        QCOMPARE(Titel, ProgrammTitel);
+    }
+
+    void InformationUndFehler()
+    {
+        TQtPlattform P;
+        for (bool FehlerS : {false, true}) {
+            QMessageBox::Icon Symbol = QMessageBox::NoIcon;
+            QStringList Gesehen;
+            BeimNaechstenDialog([&](QWidget* D) {
+                Symbol = qobject_cast<QMessageBox*>(D)->icon();
+                Gesehen = Knopftexte(D);
+                QTest::keyClick(D, Qt::Key_Return);
+            });
+            if (FehlerS)
+                P.Fehler(QStringLiteral("Schlecht"));
+            else
+                P.Information(QStringLiteral("Gut"));
+            QCOMPARE(Symbol, FehlerS ? QMessageBox::Critical : QMessageBox::Information);
+            QCOMPARE(Gesehen, QStringList{"OK"});
+        }
+    }
+
+    void SpeichernDialogMitEndungUndOrdner()
+    {
+        TQtPlattform P;
+        QTemporaryDir Ordner;
+        TDateiDialog D{QStringLiteral("Speichern unter"),
+                       QStringLiteral("Merovan-Dateien (*.MRV);;Alle Dateien (*)"), QStringLiteral("MRV"),
+                       Ordner.path(), QString(), true};
+        QString Verzeichnis;
+        QStringList Filter;
+        BeimNaechstenDialog([&](QWidget* W) {
+            auto* F = qobject_cast<QFileDialog*>(W);
+            Verzeichnis = F->directory().absolutePath();
+            Filter = F->nameFilters();
+            auto* Eingabe = F->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            Eingabe->setText(QStringLiteral("neu"));
+            QTest::keyClick(Eingabe, Qt::Key_Return);
+        });
+        const QString Datei = P.SpeichernDialog(nullptr, D);
+        QCOMPARE(Verzeichnis, QDir(Ordner.path()).absolutePath());
+        QCOMPARE(Filter.size(), 2);
+        QCOMPARE(Datei, QDir::toNativeSeparators(Ordner.filePath(QStringLiteral("neu.MRV"))));
+
+        BeimNaechstenDialog([](QWidget* W) { QTest::keyClick(W, Qt::Key_Escape); });
+        QCOMPARE(P.OeffnenDialog(nullptr, D), QString());
+    }
+
+    void SchriftUndDruckDialog()
+    {
+        TQtPlattform P;
+        QFont F(QStringLiteral("Liberation Mono"), 30);
+        BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QFontDialog*>(W)); QTest::keyClick(W, Qt::Key_Escape); });
+        QVERIFY(!P.SchriftartDialog(nullptr, F));
+        QCOMPARE(F.pointSize(), 30);
+        BeimNaechstenDialog([](QWidget* W) { qobject_cast<QDialog*>(W)->accept(); });
+        QVERIFY(P.SchriftartDialog(nullptr, F));
+
+        QPrinter Drucker;
+        BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QPrintDialog*>(W)); qobject_cast<QDialog*>(W)->reject(); });
+        QVERIFY(!P.DruckDialog(nullptr, Drucker));
+        P.DruckerVorhanden();  // answers without a printer system, whatever it says
+    }
+
+    void KlangWartetNichtUndSchweigtBeiFehlern()
+    {
+        TQtPlattform P;
+        QTemporaryDir Ordner;
+        const QString Kaputt = Ordner.filePath(QStringLiteral("kaputt.wav"));
+        QFile F(Kaputt);
+        QVERIFY(F.open(QIODevice::WriteOnly));
+        F.write("kein WAV");
+        F.close();
+        QElapsedTimer Uhr;
+        Uhr.start();
+        P.WavAbspielen(Ordner.filePath(QStringLiteral("fehlt.wav")));
+        P.WavAbspielen(Kaputt);
+        P.WavAbspielen(Kaputt);
+        P.Piep();
+        QVERIFY(Uhr.elapsed() < 2000);
+        QCOMPARE(P.Heute(), DatumZuTag(QDate::currentDate()));
+    }
+
+    void ShellOeffnen()
+    {
+        TQtPlattform P;
+        QCOMPARE(P.ShellOeffnen(nullptr, QStringLiteral("/gibt/es/nicht"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL), 2);
+        QTemporaryDir Ordner;
+        const QString Marke = Ordner.filePath(QStringLiteral("gelaufen"));
+        QVERIFY(P.ShellOeffnen(nullptr, QStringLiteral("/usr/bin/touch"), Marke, Ordner.path(), QStringLiteral("open"),
+                               SW_SHOWNORMAL) > 32);
+        QTRY_VERIFY(QFile::exists(Marke));
+    }
+
+    void FakeBeantwortetUndZeichnetAuf()
+    {
+        TFakePlattform F(42010);
+        QCOMPARE(&Plattform(), static_cast<TPlattform*>(&F));
+        QCOMPARE(Plattform().Heute(), 42010);
+        F.Antworten << TPlattform::TAntwort::Ja << TPlattform::TAntwort::Abbrechen;
+        F.Dateien << QStringLiteral("/tmp/a.MRV") << QString();
+        F.Schriften << QFont(QStringLiteral("Liberation Serif"), 40) << std::nullopt;
+        F.Drucke << true;
+        F.DruckerS = false;
+
+        QCOMPARE(Plattform().Frage(QStringLiteral("Eins?"), false), TPlattform::TAntwort::Ja);
+        QCOMPARE(Plattform().Frage(QStringLiteral("Zwei?"), true), TPlattform::TAntwort::Abbrechen);
+        Plattform().Information(QStringLiteral("Info"));
+        Plattform().Fehler(QStringLiteral("Fehler"));
+        Plattform().Piep();
+        Plattform().Piep();
+        Plattform().WavAbspielen(QStringLiteral("NeueZeile.wav"));
+        TDateiDialog D;
+        D.StandardEndung = QStringLiteral("MRV");
+        QCOMPARE(Plattform().OeffnenDialog(nullptr, D), QStringLiteral("/tmp/a.MRV"));
+        QCOMPARE(Plattform().SpeichernDialog(nullptr, D), QString());
+        QFont Schrift;
+        QVERIFY(Plattform().SchriftartDialog(nullptr, Schrift));
+        QCOMPARE(Schrift.pointSize(), 40);
+        QVERIFY(!Plattform().SchriftartDialog(nullptr, Schrift));
+        QCOMPARE(Schrift.pointSize(), 40);
+        QPrinter Drucker;
+        QVERIFY(Plattform().DruckDialog(nullptr, Drucker));
+        QVERIFY(!Plattform().DruckerVorhanden());
+        QCOMPARE(Plattform().ShellOeffnen(nullptr, QStringLiteral("https://example.org"), {}, {}, QStringLiteral("open"), 1), 42);
+
+        QCOMPARE(F.Texte(TFakePlattform::TArt::Frage), (QStringList{"Eins?", "Zwei?"}));
+        QVERIFY(F.Meldungen[1].AbbrechenS);
+        QCOMPARE(F.Texte(TFakePlattform::TArt::Information), QStringList{"Info"});
+        QCOMPARE(F.Texte(TFakePlattform::TArt::Fehler), QStringList{"Fehler"});
+        QCOMPARE(F.Piepse, 2);
+        QCOMPARE(F.Klaenge, QStringList{"NeueZeile.wav"});
+        QCOMPARE(F.DateiDialoge.size(), 2);
+        QCOMPARE(F.ShellAufrufe.size(), 1);
+    }
+
+    void FakeSetztDieVorigeNachEndeZurueck()
+    {
+        TPlattform* Vorher = &Plattform();
+        {
+            TFakePlattform F;
+            QVERIFY(&Plattform() != Vorher);
+        }
+        QCOMPARE(&Plattform(), Vorher);
+    }
+};
+
+QTEST_MAIN(TestPlattform)
+#include "TestPlattform.moc"

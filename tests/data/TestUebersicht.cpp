@@ -1,0 +1,190 @@
+#include "LuUtils.h"
+#include "TDaten.h"
+#include "Uebersicht.h"
+
+#include <QTest>
+
+namespace {
+
+TDaten Beispiel()
+{
+    TDaten D;
+    D.Felder = QStringList{"Blutzucker", "Insulin"};
+    TTag A(42005);
+    A.Kommentar = QStringLiteral("Feiertag\r\n");
+    A.Add(QStringList{"120", "4"});
+    A.Add(QStringList{"95", "8"});
+    D.Add(A);
+    TTag B(42006);
+    B.Add(QStringList{"140", "6"});
+    D.Add(B);
+    return D;
+}
+
+// Days from 42005 on, each with one entry of the given values.
+TDaten Tage(int AAnzahl, const QStringList& AFelder, const QStringList& AWerte)
+{
+    TDaten D;
+    D.Felder = AFelder;
+    for (int i = 0; i < AAnzahl; ++i) {
+        TTag T(42005 + i);
+        T.Add(AWerte);
+        D.Add(T);
+    }
+    return D;
+}
+
+QStringList Zeilen(const QString& ABericht)
+{
+    QStringList L = ABericht.split(QStringLiteral("\r\n"));
+    if (!L.isEmpty() && L.last().isEmpty())
+        L.removeLast();
+    return L;
+}
+
+QList<int> Seitenumbrueche(const QStringList& AZeilen)
+{
+    QList<int> L;
+    for (int i = 0; i < AZeilen.size(); ++i) {
+        if (AZeilen[i] == u"\f")
+            L << i + 1;
+    }
+    return L;
+}
+
+}
+
+class TestUebersicht : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { DatumsnamenAnpassen(); }
+
+    void BeispielBytegenau()
+    {
+        const QString Erwartet = QStringLiteral(
+            "Tag:       Fr., 02. Jänner 2015\r\n"
+            "Blutzucker 140\r\n"
+            "Insulin      6\r\n"
+            "\r\n"
+            "Tag:       Do., 01. Jänner 2015\r\n"
+            "Blutzucker 120 | 95\r\n"
+            "Insulin      4 |  8\r\n"
+            "[Feiertag]\r\n");
+        QCOMPARE(Beispiel().TabellenStr(), Erwartet);
+    }
+
+    void Sonderfaelle_data()
+    {
+        QTest::addColumn<QStringList>("Felder");
+        QTest::addColumn<QList<QStringList>>("Eintraege");
+        QTest::addColumn<QString>("Kommentar");
+        QTest::addColumn<QStringList>("Zeilen");
+        QTest::newRow("ohne Feldnamen") << QStringList{} << QList<QStringList>{{}} << QString()
+                                        << QStringList{"Tag: Do., 01. Jänner 2015"};
+        QTest::newRow("ohne Eintraege") << QStringList{"A"} << QList<QStringList>{} << QStringLiteral("x")
+                                        << QStringList{"Tag: Do., 01. Jänner 2015", "[x]"};
+        QTest::newRow("langer Feldname") << QStringList{"Zwoelf-Zeich", "B"} << QList<QStringList>{{"1", "2"}} << QString()
+                                         << QStringList{"Tag:         Do., 01. Jänner 2015", "Zwoelf-Zeich 1", "B            2"};
+        QTest::newRow("leere Spalte hat Breite 0")
+            << QStringList{"A", "B"} << QList<QStringList>{{"", ""}, {"7", ""}} << QString()
+            << QStringList{"Tag: Do., 01. Jänner 2015", "A     | 7", "B     |"};
+        QTest::newRow("Kommentar mehrzeilig") << QStringList{} << QList<QStringList>{} << QStringLiteral(" Sport\r\nund\rBrot\n\r\n")
+                                              << QStringList{"Tag: Do., 01. Jänner 2015", "[Sport und Brot]"};
+        QTest::newRow("Kommentar nur Leerraum") << QStringList{} << QList<QStringList>{} << QStringLiteral(" \r\n \t\r\n")
+                                                << QStringList{"Tag: Do., 01. Jänner 2015"};
+        QTest::newRow("Kommentar 184 dann gestutzt")
+            << QStringList{} << QList<QStringList>{} << QString(183, u'k') + QStringLiteral("  Ende")
+            << QStringList{"Tag: Do., 01. Jänner 2015", u'[' + QString(183, u'k') + u']'};
+        // Surplus lines beyond the field names are left out, and do not widen their column.
+        QTest::newRow("ueberzaehlige Zeilen") << QStringList{"A"} << QList<QStringList>{{"1", "99999"}, {"2"}} << QString()
+                                              << QStringList{"Tag: Do., 01. Jänner 2015", "A    1 | 2"};
+    }
+    void Sonderfaelle()
+    {
+        QFETCH(QStringList, Felder);
+        QFETCH(QList<QStringList>, Eintraege);
+        QFETCH(QString, Kommentar);
+        QFETCH(QStringList, Zeilen);
+        TDaten D;
+        D.Felder = Felder;
+        TTag T(42005);
+        T.Kommentar = Kommentar;
+        D.Add(T);
+        // Set the entries directly: surplus lines exist only after field names were removed.
+        D.Tag(0).TagDaten = Eintraege;
+        QCOMPARE(::Zeilen(D.TabellenStr()), Zeilen);
+    }
+
+    void GemeinsameSpaltenbreiten()
+    {
+        TDaten D;
+        D.Felder = QStringList{"A"};
+        TTag T(42005);
+        T.Add(QStringList{"12345"});
+        T.Add(QStringList{"1"});
+        D.Add(T);
+        TTag U(42006);
+        U.Add(QStringList{"7"});
+        D.Add(U);
+        QCOMPARE(::Zeilen(D.TabellenStr()),
+                 (QStringList{"Tag: Fr., 02. Jänner 2015", "A        7", "", "Tag: Do., 01. Jänner 2015", "A    12345 | 1"}));
+    }
+
+    void OhneTage() { QCOMPARE(TDaten().TabellenStr(), QStringLiteral("\r\n")); }
+
+    void SeitenNormal()
+    {
+        // 70 days of 2 fields: 4 lines a day, breaks at the 64th, 128th, 192nd and 256th line.
+        const QStringList Z = Zeilen(Tage(70, {"A", "B"}, {"1", "2"}).TabellenStr());
+        QCOMPARE(Seitenumbrueche(Z), (QList<int>{64, 128, 192, 256}));
+        QCOMPARE(Z.size(), 70 * 4 - 1);
+        QVERIFY(Z[64].startsWith(QStringLiteral("Tag:")));
+    }
+
+    void SeitenBreit()
+    {
+        // One row longer than 77 characters: 77 lines a page; rows over 93 count twice.
+        const QString Breit(80, u'x');
+        QCOMPARE(Seitenumbrueche(Zeilen(Tage(70, {"A", "B"}, {Breit, "2"}).TabellenStr())),
+                 (QList<int>{76, 156, 232}));
+        const QString Sehrbreit(100, u'x');
+        // Both rows are as wide as the common column, so each day counts 6: at the empty
+        // 52nd line the count passes 77, and that line takes the break.
+        QCOMPARE(Seitenumbrueche(Zeilen(Tage(40, {"A", "B"}, {Sehrbreit, "2"}).TabellenStr())),
+                 (QList<int>{52, 104, 156}));
+        QVERIFY(!BreitesFormat(QString(77, u'x') + QStringLiteral("\f") + QString(77, u'y')));
+        QVERIFY(BreitesFormat(QStringLiteral("a\r\n") + QString(78, u'x')));
+    }
+
+    void TagLaengerAlsEineSeite()
+    {
+        // 70 field names: the first block alone passes the page's count before any empty
+        // line. The break goes before the line that passes it; no text is lost.
+        QStringList Felder;
+        QStringList Werte;
+        for (int i = 0; i < 70; ++i) {
+            Felder << QStringLiteral("F%1").arg(i);
+            Werte << QString::number(i);
+        }
+        const TDaten D = Tage(2, Felder, Werte);
+        const QStringList Z = Zeilen(D.TabellenStr());
+        QCOMPARE(Z.first(), QStringLiteral("Tag: Fr., 02. Jänner 2015"));
+        // The 64th line passes the count with no empty line behind it: a break is put in
+        // before it. The next break takes the empty line between the days, as usual.
+        QCOMPARE(Seitenumbrueche(Z), (QList<int>{64, 73}));
+        QCOMPARE(Z[64], QStringLiteral("F62  62"));
+        QStringList Text;
+        for (const char* Datum : {"Fr., 02.", "Do., 01."}) {
+            Text << QStringLiteral("Tag: %1 Jänner 2015").arg(QLatin1String(Datum));
+            for (int i = 0; i < 70; ++i)
+                Text << QStringLiteral("F%1").arg(i).leftJustified(5) + QString::number(i).rightJustified(2);
+        }
+        QStringList Ohne = Z;
+        Ohne.removeAll(QStringLiteral("\f"));
+        QCOMPARE(Ohne, Text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUebersicht)
+#include "TestUebersicht.moc"

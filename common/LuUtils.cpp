@@ -1,6 +1,8 @@
 #include "LuUtils.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -98,4 +100,22 @@ QString SpezialOrdner(int ANr)
         return {};
     const QString Ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return Ordner.isEmpty() ? QString() : MitTrenner(Ordner);
+}
+
+QString ProgrammDatei(const QString& AName)
+{
+    const QDir Programm(QCoreApplication::applicationDirPath());
+    const QString Daneben = Programm.filePath(AName);
+    if (QFileInfo::exists(Daneben))
+        return Daneben;
+    const QString Installiert = Programm.filePath(QStringLiteral("../share/merovan/") + AName);
+    return QFileInfo::exists(Installiert) ? QDir::cleanPath(Installiert) : Daneben;
+}
+
+QString MitTausenderPunkten(qint64 AZahl)
+{
+    QString Ziffern = QString::number(AZahl < 0 ? -AZahl : AZahl);
+    for (qsizetype i = Ziffern.size() - 3; i > 0; i -= 3)
+        Ziffern.insert(i, u'.');
+    return AZahl < 0 ? u'-' + Ziffern : Ziffern;
 }

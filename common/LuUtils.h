@@ -42,3 +42,10 @@ QString SpezialOrdner(int ANr);
 
 // The application title: the end of the main window's caption, the name of the single-instance lock.
 inline const QString ProgrammTitel = QStringLiteral("Merovan V1.02");
+
+// A file that ships with the program: beside the executable, else in the
+// installed data folder (share/merovan). The path beside the executable when neither holds it.
+QString ProgrammDatei(const QString& AName);
+
+// A whole number with "." between groups of three digits: 1234567 → "1.234.567".
+QString MitTausenderPunkten(qint64 AZahl);

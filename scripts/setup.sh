@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 PAKETE=(cmake make g++ pkg-config
         qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-        fonts-liberation libbenchmark-dev unrtf sox)
+        fonts-liberation libbenchmark-dev unrtf)
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

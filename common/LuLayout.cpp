@@ -1,0 +1,110 @@
+#include "LuLayout.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextEdit>
+#include <QWidget>
+
+int SchalterHoehe(const QFont& AFont, TSteuerArt AArt)
+{
+    // One line of "M" as a label sized to its text takes it: the font's line height.
+    const int M = QFontMetrics(AFont).height();
+    switch (AArt) {
+    case TSteuerArt::Edit:
+    case TSteuerArt::Kontrollkaestchen:
+        return M + 8;
+    case TSteuerArt::Knopf:
+        return M + 12;
+    case TSteuerArt::Statusleiste:
+        return M + 6;
+    case TSteuerArt::Sonstige:
+        break;
+    }
+    return M;
+}
+
+TSchriftart& Benutzerschrift()
+{
+    static TSchriftart Schrift{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
+    return Schrift;
+}
+
+QColor& Hintergrundfarbe()
+{
+    static QColor Farbe(Qt::white);
+    return Farbe;
+}
+
+namespace {
+
+void Ganz(QWidget* W, const TSchriftart& S, const QColor& AHintergrund, QPalette::ColorRole AFlaeche)
+{
+    W->setFont(S.Font);
+    QPalette P = W->palette();
+    P.setColor(AFlaeche, AHintergrund);
+    P.setColor(QPalette::Window, AHintergrund);
+    P.setColor(QPalette::Text, S.Farbe);
+    P.setColor(QPalette::WindowText, S.Farbe);
+    W->setPalette(P);
+    W->setAutoFillBackground(true);
+}
+
+}
+
+void SchriftartZuweisen(QWidget* AFenster, const TSchriftart& ASchrift, const QColor& AHintergrund)
+{
+    const auto Kinder = AFenster->findChildren<QWidget*>();
+    for (QWidget* W : Kinder) {
+        if (W->isWindow())
+            continue;  // dialogs owned by the window follow their own rules
+        if (auto* K = qobject_cast<QPushButton*>(W)) {
+            QFont F = K->font();
+            F.setFamily(ASchrift.Font.family());
+            F.setPointSizeF(ASchrift.Font.pointSizeF());
+            K->setFont(F);
+        } else if (qobject_cast<QLineEdit*>(W) || qobject_cast<QAbstractItemView*>(W)
+                   || qobject_cast<QPlainTextEdit*>(W) || qobject_cast<QTextEdit*>(W)) {
+            Ganz(W, ASchrift, AHintergrund, QPalette::Base);
+        } else if (qobject_cast<QLabel*>(W) || qobject_cast<QCheckBox*>(W) || qobject_cast<QStatusBar*>(W)) {
+            // A label that is part of another control (a status panel) follows it.
+            Ganz(W, ASchrift, AHintergrund, QPalette::Window);
+        }
+    }
+}
+
+void LabelZentrieren(QLabel* ALabel, const QWidget* AFeld)
+{
+    ALabel->move(ALabel->x(), AFeld->y() + (AFeld->height() - ALabel->height()) / 2);
+}
+
+void LabelAnpassen(QLabel* ALabel)
+{
+    if (ALabel->text().isEmpty())
+        ALabel->resize(0, QFontMetrics(ALabel->font()).height());
+    else
+        ALabel->resize(ALabel->sizeHint());
+}
+
+int KnopfBreite(const QWidget* AKnopf, int AMindestBreite)
+{
+    return std::max(AMindestBreite, AKnopf->sizeHint().width());
+}
+
+void DialogPlatzieren(QWidget* AFenster)
+{
+    const QRect Schirm = AFenster->screen()->geometry();
+    const QSize Rahmen = AFenster->frameGeometry().size();
+    const int Oben = std::max(0, (Schirm.height() - Rahmen.height()) / 2 - 1);
+    const int Links = std::max(0, (Schirm.width() - Rahmen.width()) / 2 - 1);
+    AFenster->move(Schirm.left() + Links, Schirm.top() + Oben);
+}

@@ -1,0 +1,341 @@
+#include "Haupt.h"
+
+#include "LuLayout.h"
+#include "LuUtils.h"
+#include "Plattform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QThread>
+
+QString TastenText(const QKeySequence& ATasten)
+{
+    return ATasten.toString(QKeySequence::NativeText);
+}
+
+QString TForm1::DatenOrdner()
+{
+    return SpezialOrdner(CSIDL_PERSONAL) + QStringLiteral("Merovan") + QDir::separator();
+}
+
+TForm1::TForm1(const QString& AStartDatei)
+    : FDatum(Plattform().Heute())
+    , FStartDatei(AStartDatei)
+{
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(FClient);
+
+    // Creation order matters: the rows are walked in it.
+    for (int k = 1; k <= 10; ++k) {
+        FLabels[size_t(k)] = new QLabel(FClient);
+        FLabels[size_t(k)]->setObjectName(QStringLiteral("Label%1").arg(k));
+    }
+    FLabels[0] = new QLabel(FClient);
+    FLabels[0]->setObjectName(QStringLiteral("Label0"));
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    FPanel0 = new QLabel(StatusBar1);
+    FPanel0->setObjectName(QStringLiteral("Panel0"));
+    FPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FPanel1 = new QLabel(StatusBar1);
+    FPanel1->setObjectName(QStringLiteral("Panel1"));
+    FPanel1->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(FPanel0);
+    StatusBar1->addWidget(FPanel1, 1);
+    setStatusBar(StatusBar1);
+
+    for (int k = 1; k <= 10; ++k) {
+        auto* E = new TFeldEdit(FClient);
+        E->setObjectName(QStringLiteral("Edit%1").arg(k));
+        E->Tag = 1;
+        FEdits[size_t(k)] = E;
+    }
+    FEdits[0] = new TFeldEdit(FClient);
+    FEdits[0]->setObjectName(QStringLiteral("Edit0"));
+    FEdits[0]->setReadOnly(true);
+
+    Button1 = new QPushButton(FClient);
+    Button1->setObjectName(QStringLiteral("Button1"));
+
+    // Labels name their boxes for the screen reader; they must be siblings for that.
+    for (int k = 0; k <= 10; ++k) {
+        FLabels[size_t(k)]->setBuddy(FEdits[size_t(k)]);
+        FEdits[size_t(k)]->installEventFilter(this);
+    }
+    // Tab order: the date line, the fields, the comment button.
+    QWidget::setTabOrder(FEdits[0], FEdits[1]);
+    for (int k = 1; k < 10; ++k)
+        QWidget::setTabOrder(FEdits[size_t(k)], FEdits[size_t(k + 1)]);
+    QWidget::setTabOrder(FEdits[10], Button1);
+    FEdits[0]->setFocus();
+
+    // The window follows the font; the user never sizes it.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+    FFilename = DatenOrdner();
+    setFilename(FFilename);
+    Timer1.setInterval(25);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    setTagNr(0);
+    QDir().mkpath(DatenOrdner());
+}
+
+TForm1::~TForm1()
+{
+    // Removes the data folder only when nothing was put into it.
+    QDir().rmdir(DatenOrdner());
+}
+
+void TForm1::setDatum(int ADatum)
+{
+    FDatum = ADatum;
+    FEdits[0]->setText(DatumText(ADatum));
+    FEdits[0]->selectAll();
+}
+
+QString TForm1::StatusText() const
+{
+    return FPanel1->text();
+}
+
+void TForm1::setStatusText(const QString& AText)
+{
+    FPanel1->setText(AText);
+}
+
+QString TForm1::PositionText() const
+{
+    return FPanel0->text();
+}
+
+void TForm1::setTagNr(int ANr)
+{
+    FTagNr = ANr < 0 ? 0 : std::min(ANr, Daten.Count());
+    SetStatusTag();
+}
+
+void TForm1::setTagDatenNr(int ANr)
+{
+    // Every write sounds, before the number is clamped: the user hears each move.
+    WavAbspielen(ProgrammDatei(QStringLiteral("NeueZeile.wav")));
+    if (ANr <= 0 || FTagNr == 0)
+        FTagDatenNr = 0;
+    else
+        FTagDatenNr = std::min(ANr, TagDatenCount());
+    SetStatusTag();
+}
+
+void TForm1::setFilename(const QString& AFilename)
+{
+    FFilename = AFilename;
+    QString Datei = QFileInfo(AFilename).fileName();
+    if (AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator()))
+        Datei.clear();
+    setWindowTitle((Datei.isEmpty() ? QStringLiteral("KeinName") : Datei) + QStringLiteral(" - ") + ProgrammTitel);
+}
+
+int TForm1::TagDatenCount() const
+{
+    return FTagNr == 0 ? 0 : Daten.Tag(FTagNr - 1).Count();
+}
+
+void TForm1::SetStatusTag()
+{
+    FPanel0->setText(QStringLiteral("Tag: %1/%2|%3/%4")
+                         .arg(MitTausenderPunkten(FTagNr), MitTausenderPunkten(Daten.Count()),
+                              MitTausenderPunkten(FTagDatenNr), MitTausenderPunkten(TagDatenCount())));
+    Panel0Einrichten();
+}
+
+void TForm1::Panel0Einrichten()
+{
+    // A fifth of the width, and wider when a large font would cut the position.
+    FPanel0->setFixedWidth(std::max(FPanel0Breite, FPanel0->sizeHint().width()));
+}
+
+void TForm1::CaptionZuweisen(bool SetFocusS)
+{
+    FLabels[0]->setText(QStringLiteral("Tag:"));
+    Button1->setText(QStringLiteral("Tageskommentar..."));
+    MaxEditNr = 0;
+    const int Felder = int(Daten.Felder.size());
+    for (int j = 1; j <= 10; ++j) {
+        TFeldEdit* E = FEdits[size_t(j)];
+        QLabel* L = FLabels[size_t(j)];
+        if (j > Felder) {
+            E->clear();
+            E->hide();
+            L->clear();
+            L->hide();
+            continue;
+        }
+        ++MaxEditNr;
+        E->setMaxLength(5);
+        E->Tag = j;
+        E->show();
+        // A "&" in a field name is text, not an access key.
+        L->setText(QString(Daten.Felder[j - 1]).replace(u'&', QLatin1String("&&")));
+        L->show();
+    }
+    SchalterEinrichten();
+    if (SetFocusS)
+        EditSetFocus(0);
+}
+
+void TForm1::EditZuweisen()
+{
+    setDatum(FTagNr != 0 ? Daten.Tag(FTagNr - 1).Datum : Plattform().Heute());
+    Button1->setEnabled(FTagNr != 0);
+    const QStringList* Eintrag =
+        FTagNr != 0 && FTagDatenNr != 0 ? &Daten.Tag(FTagNr - 1).TagDaten[FTagDatenNr - 1] : nullptr;
+    for (int k = 0; k < MaxEditNr; ++k)
+        FEdits[size_t(k + 1)]->setText(Eintrag ? Eintrag->value(k) : QString());
+}
+
+void TForm1::EditInDaten()
+{
+    if (FTagNr == 0 || FTagDatenNr == 0)
+        return;
+    TTag& T = Daten.Tag(FTagNr - 1);
+    T.Datum = FDatum;
+    QStringList& Eintrag = T.TagDaten[FTagDatenNr - 1];
+    for (int k = 0; k < MaxEditNr; ++k) {
+        const QString Wert = Gestutzt(FEdits[size_t(k + 1)]->text());
+        while (Eintrag.size() <= k)
+            Eintrag.append(QString());
+        if (Eintrag[k] != Wert)
+            Eintrag[k] = Wert;
+    }
+}
+
+void TForm1::EditSetFocus(int Nr)
+{
+    // Passing through the button makes the screen reader announce the box even
+    // when it had the focus already.
+    if (Button1->isEnabled() && Button1->isVisible()) {
+        Button1->setFocus();
+        QThread::msleep(10);
+    }
+    // Without field rows (a file with days but no field names) the date line is the only place.
+    if (Nr == 1 && MaxEditNr > 0)
+        FEdits[1]->setFocus();
+    else
+        FEdits[0]->setFocus();
+}
+
+void TForm1::SetActiveControl()
+{
+    QWidget* W = MerkActiveControl;
+    if (W && W->isVisible() && W->isEnabled() && W->focusPolicy() != Qt::NoFocus)
+        W->setFocus();
+}
+
+void TForm1::WavAbspielen(const QString& AFilename)
+{
+    if (QFileInfo(AFilename).isFile())
+        Plattform().WavAbspielen(AFilename);
+}
+
+void TForm1::SchriftartZuweisen()
+{
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
+    SchalterEinrichten();
+}
+
+void TForm1::SchalterEinrichten()
+{
+    if (FLayoutLaeuftS)
+        return;
+    FLayoutLaeuftS = true;
+    const QRect Arbeit = screen()->availableGeometry();
+    const int Rahmen = frameGeometry().width() - width();
+    const int Breite = Arbeit.width() - Rahmen;
+
+    const int StatusHoehe = SchalterHoehe(StatusBar1->font(), TSteuerArt::Statusleiste);
+    StatusBar1->setFixedHeight(StatusHoehe);
+    FPanel0Breite = (Breite / 100) * 20;
+    Panel0Einrichten();
+
+    // At least 250 wide, wider when the caption needs it at a large font.
+    Button1->resize(KnopfBreite(Button1, 250), SchalterHoehe(Button1->font(), TSteuerArt::Knopf));
+
+    int W = 0;
+    for (QLabel* L : FLabels) {
+        LabelAnpassen(L);
+        L->move(10, L->y());
+        W = std::max(W, L->width());
+    }
+    int Oben = 10;
+    for (int k = 0; k <= 10; ++k) {
+        TFeldEdit* E = FEdits[size_t(k)];
+        E->setGeometry(W + 15, Oben, Breite - W - 25, E->sizeHint().height());
+        LabelZentrieren(FLabels[size_t(k)], E);
+        Oben += E->height() + 5;
+    }
+    Button1->move((Breite - Button1->width()) / 2, FEdits[10]->geometry().bottom() + 1 + 10);
+    const int ClientHoehe = Button1->geometry().bottom() + 1 + 10;
+    FClient->setFixedSize(Breite, ClientHoehe);
+    const int MenuHoehe = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    setFixedSize(Breite, MenuHoehe + ClientHoehe + StatusHoehe);
+    FLayoutLaeuftS = false;
+    if (isVisible())
+        FensterEinrichten();
+}
+
+void TForm1::FensterEinrichten()
+{
+    const QRect Arbeit = screen()->availableGeometry();
+    if (isMaximized()) {
+        move(Arbeit.topLeft());
+        return;
+    }
+    const QSize Aussen = frameGeometry().size();
+    // No clamping: a window taller than the work area reaches beyond its top.
+    move(Arbeit.left() + (Arbeit.width() - Aussen.width()) / 2,
+         Arbeit.top() + (Arbeit.height() - Aussen.height()) / 2);
+}
+
+bool TForm1::eventFilter(QObject* AObjekt, QEvent* AEvent)
+{
+    if (AEvent->type() == QEvent::KeyPress || AEvent->type() == QEvent::KeyRelease) {
+        auto* Taste = static_cast<QKeyEvent*>(AEvent);
+        const bool OhneS = (Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && QApplication::mouseButtons() == Qt::NoButton;
+        const int K = Taste->key();
+        const bool ZeilenTasteS = K == Qt::Key_Return || K == Qt::Key_Enter || K == Qt::Key_Up || K == Qt::Key_Down;
+        if (OhneS && ZeilenTasteS) {
+            if (AEvent->type() == QEvent::KeyPress)
+                return Edit0KeyDown(AObjekt, Taste);
+            return true;  // the release of a row key is consumed too
+        }
+    }
+    return QMainWindow::eventFilter(AObjekt, AEvent);
+}
+
+bool TForm1::Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent)
+{
+    auto* Von = qobject_cast<TFeldEdit*>(AObjekt);
+    if (!Von)
+        return false;
+    int Ziel = AEvent->key() == Qt::Key_Up ? Von->Tag - 1 : Von->Tag + 1;
+    if (Ziel < 0) {
+        Plattform().Piep();
+        Ziel = 0;
+    } else if (Ziel > MaxEditNr) {
+        Plattform().Piep();
+        Ziel = MaxEditNr;
+    }
+    FEdits[size_t(Ziel)]->setFocus();
+    return true;
+}

@@ -1,0 +1,98 @@
+// Start-up, the one-shot start step, coming to the front and closing.
+
+#include "Haupt.h"
+
+#include "LuUtilsGui.h"
+#include "Plattform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QWindow>
+
+void TForm1::showEvent(QShowEvent* AEvent)
+{
+    QMainWindow::showEvent(AEvent);
+    if (!FGezeigtS) {
+        FGezeigtS = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    CaptionZuweisen(true);
+    FensterEinrichten();
+    Timer1.start();
+    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_N)) + QStringLiteral(" erzeugt einen neuen Tag"));
+}
+
+void TForm1::Timer1Timer()
+{
+    Timer1.stop();
+    if (!FStartDatei.isEmpty() && QFileInfo(FStartDatei).isFile()) {
+        QString Fehler;
+        if (Daten.LoadFromFile(FStartDatei, &Fehler)) {
+            // Only a diary that was read becomes the file name, so a save never
+            // writes over a file that is not a diary.
+            setFilename(FStartDatei);
+            SaveDaten.Assign(Daten);
+            setTagNr(Daten.Count());
+            setTagDatenNr(TagDatenCount());
+            setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_E))
+                          + QStringLiteral(" erzeugt einen neuen Eintrag"));
+        } else if (!Fehler.isEmpty()) {
+            Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2")
+                                   .arg(QDir::toNativeSeparators(FStartDatei), Fehler));
+            return;
+        }
+    }
+    CaptionZuweisen(true);
+    EditZuweisen();
+    EditSetFocus(0);
+}
+
+void TForm1::Aktivieren()
+{
+    FensterNachVorne(this);
+    // Then every other visible window of the program in creation order, so an
+    // open modal dialog ends up in front of the main window.
+    const QWidgetList Widgets = QApplication::topLevelWidgets();
+    for (QWindow* Fenster : QGuiApplication::topLevelWindows()) {
+        for (QWidget* W : Widgets) {
+            if (W != this && W->windowHandle() == Fenster && W->isVisible())
+                FensterNachVorne(W);
+        }
+    }
+}
+
+void TForm1::MenuDateiBeendenClick()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* AEvent)
+{
+    EditInDaten();
+    IsClosing = true;  // no layout runs while the window goes away
+    AEvent->accept();
+}
+
+void TForm1::resizeEvent(QResizeEvent* AEvent)
+{
+    QMainWindow::resizeEvent(AEvent);
+    if (isVisible() && !IsClosing && !FLayoutLaeuftS) {
+        SchriftartZuweisen();
+        FensterEinrichten();
+    }
+}
+
+void TForm1::changeEvent(QEvent* AEvent)
+{
+    QMainWindow::changeEvent(AEvent);
+    if (AEvent->type() == QEvent::WindowStateChange && isVisible() && !IsClosing)
+        FensterEinrichten();
+}

@@ -1,0 +1,470 @@
+#include "GuiTestMain.h"
+#include "Haupt.h"
+#include "LuLayout.h"
+#include "TFakePlattform.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QString Name(QWidget* W)
+{
+    QAccessibleInterface* I = QAccessible::queryAccessibleInterface(W);
+    return I ? I->text(QAccessible::Name) : QString();
+}
+
+// Days from 42005 on; day i has AEintraege[i] entries of the given field count.
+void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege)
+{
+    D.Clear();
+    D.Felder = AFelder;
+    for (int i = 0; i < AEintraege.size(); ++i) {
+        TTag T(42005 + i);
+        for (int e = 0; e < AEintraege[i]; ++e) {
+            QStringList Sl;
+            for (int f = 0; f < AFelder.size(); ++f)
+                Sl << QStringLiteral("%1%2").arg(i + 1).arg(e + 1);
+            T.Add(Sl);
+        }
+        D.Add(T);
+    }
+}
+
+}
+
+class TestHaupt : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFakePlattform> P;
+    std::unique_ptr<TForm1> F;
+
+    // A shown window after its start step, on day ATag at entry AEintrag.
+    void Zeigen(const QStringList& AFelder, const QList<int>& AEintraege, int ATag, int AEintrag)
+    {
+        F->show();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QTRY_VERIFY(!F->Timer1.isActive());
+        Fuellen(F->Daten, AFelder, AEintraege);
+        F->SaveDaten.Assign(F->Daten);
+        F->CaptionZuweisen(false);
+        F->setTagNr(ATag);
+        F->setTagDatenNr(AEintrag);
+        F->EditZuweisen();
+        P->Klaenge.clear();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        P = std::make_unique<TFakePlattform>(42009);
+        Benutzerschrift() = TSchriftart{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
+        F = std::make_unique<TForm1>();
+    }
+    void cleanup()
+    {
+        F.reset();
+        P.reset();
+    }
+
+    void Anfangszustand()
+    {
+        QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
+        QCOMPARE(F->PositionText(), QStringLiteral("Tag: 0/0|0/0"));
+        QCOMPARE(F->Datum(), 42009);
+        QVERIFY(F->Filename().endsWith(QStringLiteral("Merovan/")));
+        QVERIFY(QDir(TForm1::DatenOrdner()).exists());
+        F->show();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QTRY_VERIFY(!F->Timer1.isActive());
+        QCOMPARE(F->StatusText(), QStringLiteral("Strg+N erzeugt einen neuen Tag"));
+        QCOMPARE(F->Edit(0)->text(), QStringLiteral("Mo., 05. Jänner 2015"));
+        QCOMPARE(QApplication::focusWidget(), F->Edit(0));
+        QVERIFY(F->Edit(0)->isReadOnly());
+        QVERIFY(!F->Button1->isEnabled());
+        QCOMPARE(F->Button1->text(), QStringLiteral("Tageskommentar..."));
+        for (int k = 1; k <= 10; ++k)
+            QVERIFY(!F->Edit(k)->isVisible());
+    }
+
+    void Steuerelemente()
+    {
+        // Creation order of the rows, as the walks over them expect it.
+        const QList<QWidget*> Kinder = F->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QStringList Namen;
+        for (QWidget* W : Kinder)
+            Namen << W->objectName();
+        QStringList Erwartet;
+        for (int k = 1; k <= 10; ++k)
+            Erwartet << QStringLiteral("Label%1").arg(k);
+        Erwartet << QStringLiteral("Label0");
+        for (int k = 1; k <= 10; ++k)
+            Erwartet << QStringLiteral("Edit%1").arg(k);
+        Erwartet << QStringLiteral("Edit0") << QStringLiteral("Button1");
+        QCOMPARE(Namen, Erwartet);
+        QVERIFY(!F->StatusBar1->isSizeGripEnabled());
+    }
+
+    void BildschirmleserNamen()
+    {
+        Zeigen({"Blutzucker", "Insulin", "B&E"}, {1}, 1, 1);
+        QCOMPARE(Name(F->Edit(0)), QStringLiteral("Tag:"));
+        QCOMPARE(Name(F->Edit(1)), QStringLiteral("Blutzucker"));
+        QCOMPARE(Name(F->Edit(2)), QStringLiteral("Insulin"));
+        QCOMPARE(Name(F->Edit(3)), QStringLiteral("B&E"));
+        QCOMPARE(F->Label(3)->text(), QStringLiteral("B&&E"));  // text, not an access key
+        QCOMPARE(Name(F->Button1), QStringLiteral("Tageskommentar..."));
+    }
+
+    void TagNrUndTagDatenNr_data()
+    {
+        QTest::addColumn<int>("TagNr");
+        QTest::addColumn<int>("TagDatenNr");
+        QTest::addColumn<QString>("Position");
+        QTest::newRow("negativ") << -5 << 1 << "Tag: 0/3|0/0";
+        QTest::newRow("zu gross") << 9 << 9 << "Tag: 3/3|4/4";
+        QTest::newRow("Eintrag 0") << 2 << 0 << "Tag: 2/3|0/2";
+        QTest::newRow("Eintrag negativ") << 1 << -3 << "Tag: 1/3|0/1";
+        QTest::newRow("genau") << 2 << 2 << "Tag: 2/3|2/2";
+    }
+    void TagNrUndTagDatenNr()
+    {
+        QFETCH(int, TagNr);
+        QFETCH(int, TagDatenNr);
+        QFETCH(QString, Position);
+        Fuellen(F->Daten, {"A"}, {1, 2, 4});
+        P->Klaenge.clear();
+        F->setTagNr(TagNr);
+        QVERIFY(P->Klaenge.isEmpty());
+        F->setTagDatenNr(TagDatenNr);
+        QCOMPARE(F->PositionText(), Position);
+        QCOMPARE(P->Klaenge.size(), 1);  // every write sounds once
+        QVERIFY(P->Klaenge[0].endsWith(QStringLiteral("NeueZeile.wav")));
+        F->setTagDatenNr(F->TagDatenNr());
+        QCOMPARE(P->Klaenge.size(), 2);  // also when nothing changes
+    }
+
+    void OhneKlangdateiKeinKlang()
+    {
+        const QString Datei = ProgrammDatei(QStringLiteral("NeueZeile.wav"));
+        QVERIFY(QFile::rename(Datei, Datei + QStringLiteral(".weg")));
+        F->setTagDatenNr(1);
+        QVERIFY(QFile::rename(Datei + QStringLiteral(".weg"), Datei));
+        QVERIFY(P->Klaenge.isEmpty());
+        QCOMPARE(F->TagDatenNr(), 0);
+    }
+
+    void TausenderPunkte()
+    {
+        QList<int> Tage(1000, 0);
+        Tage.last() = 1;
+        Fuellen(F->Daten, {"A"}, Tage);
+        F->setTagNr(1000);
+        F->setTagDatenNr(1);
+        QCOMPARE(F->PositionText(), QStringLiteral("Tag: 1.000/1.000|1/1"));
+        QCOMPARE(MitTausenderPunkten(7), QStringLiteral("7"));
+        QCOMPARE(MitTausenderPunkten(1234567), QStringLiteral("1.234.567"));
+        QCOMPARE(MitTausenderPunkten(100000), QStringLiteral("100.000"));
+    }
+
+    void Feldzeilen()
+    {
+        Zeigen({"A", "B", "C"}, {1}, 1, 1);
+        QCOMPARE(F->MaxEditNr, 3);
+        for (int k = 1; k <= 10; ++k) {
+            QCOMPARE(F->Edit(k)->isVisible(), k <= 3);
+            QCOMPARE(F->Label(k)->isVisible(), k <= 3);
+            if (k > 3) {
+                QVERIFY(F->Edit(k)->text().isEmpty());
+                QVERIFY(F->Label(k)->text().isEmpty());
+            }
+        }
+        F->Edit(1)->setFocus();
+        QTest::keyClicks(F->Edit(1), QStringLiteral("123456"));
+        QCOMPARE(F->Edit(1)->text(), QStringLiteral("12345"));
+
+        // Fewer names later: the rows beyond them are emptied and hidden.
+        F->Daten.Felder = QStringList{"A"};
+        F->CaptionZuweisen(false);
+        QCOMPARE(F->MaxEditNr, 1);
+        QVERIFY(!F->Edit(2)->isVisible());
+        QVERIFY(F->Edit(2)->text().isEmpty());
+    }
+
+    void Zeilentasten_data()
+    {
+        QTest::addColumn<int>("Felder");
+        QTest::addColumn<int>("Von");
+        QTest::addColumn<int>("Taste");
+        QTest::addColumn<int>("Modifier");
+        QTest::addColumn<int>("Nach");
+        QTest::addColumn<int>("Piepse");
+        QTest::newRow("Runter aus der Datumszeile") << 3 << 0 << int(Qt::Key_Down) << 0 << 1 << 0;
+        QTest::newRow("Return aus der Datumszeile") << 3 << 0 << int(Qt::Key_Return) << 0 << 1 << 0;
+        QTest::newRow("Enter im Feld") << 3 << 1 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 2 << 0;
+        QTest::newRow("Hoch im Feld") << 3 << 2 << int(Qt::Key_Up) << 0 << 1 << 0;
+        QTest::newRow("Hoch in Zeile 1") << 3 << 1 << int(Qt::Key_Up) << 0 << 0 << 0;
+        QTest::newRow("Runter in der letzten Zeile") << 3 << 3 << int(Qt::Key_Down) << 0 << 3 << 1;
+        QTest::newRow("Return in der letzten Zeile") << 3 << 3 << int(Qt::Key_Return) << 0 << 3 << 1;
+        QTest::newRow("Hoch in der Datumszeile") << 3 << 0 << int(Qt::Key_Up) << 0 << 0 << 1;
+        QTest::newRow("Umschalt+Runter bleibt") << 3 << 0 << int(Qt::Key_Down) << int(Qt::ShiftModifier) << 0 << 0;
+        QTest::newRow("ohne Felder") << 0 << 0 << int(Qt::Key_Down) << 0 << 0 << 1;
+        QTest::newRow("ohne Felder Return") << 0 << 0 << int(Qt::Key_Return) << 0 << 0 << 1;
+    }
+    void Zeilentasten()
+    {
+        QFETCH(int, Felder);
+        QFETCH(int, Von);
+        QFETCH(int, Taste);
+        QFETCH(int, Modifier);
+        QFETCH(int, Nach);
+        QFETCH(int, Piepse);
+        QStringList Namen;
+        for (int i = 0; i < Felder; ++i)
+            Namen << QStringLiteral("F%1").arg(i);
+        Zeigen(Namen, {1}, 1, 1);
+        F->Edit(Von)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), F->Edit(Von));
+        QTest::keyClick(F->Edit(Von), Qt::Key(Taste), Qt::KeyboardModifiers(Modifier));
+        QCOMPARE(QApplication::focusWidget(), F->Edit(Nach));
+        QCOMPARE(P->Piepse, Piepse);
+    }
+
+    void FeldWaehltAllesBeiJedemFokus()
+    {
+        Zeigen({"A", "B"}, {1}, 1, 1);
+        QCOMPARE(F->Edit(1)->text(), QStringLiteral("11"));
+        F->EditSetFocus(1);  // focus from code
+        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QCOMPARE(F->Edit(1)->selectedText(), QStringLiteral("11"));
+        QTest::keyClick(F->Edit(1), Qt::Key_Return);  // focus by the row keys
+        QCOMPARE(F->Edit(2)->selectedText(), QStringLiteral("11"));
+        QTest::keyClicks(F->Edit(2), QStringLiteral("7"));
+        QCOMPARE(F->Edit(2)->text(), QStringLiteral("7"));
+    }
+
+    void EditInDatenStutzt()
+    {
+        Zeigen({"A", "B"}, {2}, 1, 2);
+        F->Edit(1)->setText(QStringLiteral(" 120 "));
+        F->Edit(2)->setText(QStringLiteral("\t8"));
+        F->EditInDaten();
+        QCOMPARE(F->Daten.Tag(0).TagDaten[1], (QStringList{"120", "8"}));
+        QCOMPARE(F->Daten.Tag(0).TagDaten[0], (QStringList{"11", "11"}));
+        QVERIFY(!F->Daten.Ident(F->SaveDaten));
+        // Without an entry on show nothing is stored.
+        F->setTagDatenNr(0);
+        F->Edit(1)->setText(QStringLiteral("999"));
+        F->EditInDaten();
+        QCOMPARE(F->Daten.Tag(0).TagDaten[1][0], QStringLiteral("120"));
+    }
+
+    void EditZuweisenOhneEintrag()
+    {
+        Zeigen({"A", "B"}, {0, 2}, 1, 0);
+        QCOMPARE(F->Edit(0)->text(), QStringLiteral("Do., 01. Jänner 2015"));
+        QVERIFY(F->Edit(1)->text().isEmpty());
+        QVERIFY(F->Button1->isEnabled());
+        F->setTagNr(2);
+        F->setTagDatenNr(2);
+        F->EditZuweisen();
+        QCOMPARE(F->Edit(0)->text(), QStringLiteral("Fr., 02. Jänner 2015"));
+        QCOMPARE(F->Edit(1)->text(), QStringLiteral("22"));
+    }
+
+    void SetActiveControl()
+    {
+        Zeigen({"A", "B", "C"}, {1}, 1, 1);
+        F->Edit(3)->setFocus();
+        F->MerkActiveControl = F->Edit(3);
+        F->Edit(0)->setFocus();
+        F->SetActiveControl();
+        QCOMPARE(QApplication::focusWidget(), F->Edit(3));
+        // A row that is no longer in use keeps the focus where it is.
+        F->Edit(1)->setFocus();
+        F->Daten.Felder = QStringList{"A"};
+        F->CaptionZuweisen(false);
+        F->SetActiveControl();
+        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+    }
+
+    void Anordnung_data()
+    {
+        QTest::addColumn<int>("Punkte");
+        QTest::newRow("klein") << 8;
+        QTest::newRow("sehr gross") << 48;
+    }
+    void Anordnung()
+    {
+        QFETCH(int, Punkte);
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), Punkte);
+        Zeigen({"Blutzucker", "Insulin", "BE"}, {1}, 1, 1);
+        F->SchriftartZuweisen();
+        const int Breite = F->centralWidget()->width();
+        QCOMPARE(F->frameGeometry().width(), F->screen()->availableGeometry().width());
+        int W = 0;
+        for (int k = 0; k <= 10; ++k)
+            W = std::max(W, F->Label(k)->width());
+        QCOMPARE(W, F->Label(1)->sizeHint().width());  // the widest name
+        int Oben = 10;
+        for (int k = 0; k <= 10; ++k) {
+            QLabel* L = F->Label(k);
+            TFeldEdit* E = F->Edit(k);
+            QCOMPARE(L->x(), 10);
+            QCOMPARE(E->geometry(), QRect(W + 15, Oben, Breite - W - 25, E->sizeHint().height()));
+            QCOMPARE(L->y(), E->y() + (E->height() - L->height()) / 2);
+            QCOMPARE(E->font().pointSize(), Punkte);
+            if (!L->text().isEmpty())
+                QVERIFY(L->width() >= L->sizeHint().width() && L->height() >= L->sizeHint().height());
+            QVERIFY(E->height() >= QFontMetrics(E->font()).height());
+            Oben += E->height() + 5;
+        }
+        QVERIFY(F->Button1->width() >= F->Button1->sizeHint().width());  // never cut
+        QVERIFY(F->Button1->width() >= 250);
+        QCOMPARE(F->Button1->height(), SchalterHoehe(F->Button1->font(), TSteuerArt::Knopf));
+        QCOMPARE(F->Button1->x(), (Breite - F->Button1->width()) / 2);
+        QCOMPARE(F->Button1->y(), F->Edit(10)->geometry().bottom() + 11);
+        QCOMPARE(F->centralWidget()->height(), F->Button1->geometry().bottom() + 11);
+        QCOMPARE(F->StatusBar1->height(), SchalterHoehe(F->StatusBar1->font(), TSteuerArt::Statusleiste));
+        auto* Panel0 = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel0"));
+        QVERIFY(Panel0->width() >= (Breite / 100) * 20);
+        if (Punkte == 8)
+            QCOMPARE(Panel0->width(), (Breite / 100) * 20);
+        QVERIFY(Panel0->width() >= Panel0->sizeHint().width());
+
+        // The height does not depend on the number of fields.
+        const int Hoehe = F->height();
+        F->Daten.Felder = QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
+        F->CaptionZuweisen(false);
+        QCOMPARE(F->height(), Hoehe);
+    }
+
+    void NeueSchriftVerschiebtFelder()
+    {
+        Zeigen({"Blutzucker"}, {1}, 1, 1);
+        const int Vorher = F->Edit(1)->x();
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 30);
+        F->SchriftartZuweisen();
+        QVERIFY(F->Edit(1)->x() > Vorher);
+        QCOMPARE(F->Edit(1)->x(), F->Label(1)->width() + 15);
+    }
+
+    void Platzierung()
+    {
+        Zeigen({"A"}, {1}, 1, 1);
+        const QRect Arbeit = F->screen()->availableGeometry();
+        const QRect Aussen = F->frameGeometry();
+        QCOMPARE(Aussen.top(), Arbeit.top() + (Arbeit.height() - Aussen.height()) / 2);
+        QCOMPARE(Aussen.left(), Arbeit.left());
+        // Taller than the work area: it reaches beyond the top, no clamping.
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 60);
+        F->SchriftartZuweisen();
+        QVERIFY(F->frameGeometry().height() > Arbeit.height());
+        QVERIFY(F->frameGeometry().top() < Arbeit.top());
+    }
+
+    void SchalterHoehen()
+    {
+        const QFont Schrift(QStringLiteral("Liberation Sans"), 20);
+        const int M = QFontMetrics(Schrift).height();
+        QCOMPARE(SchalterHoehe(Schrift, TSteuerArt::Sonstige), M);
+        QCOMPARE(SchalterHoehe(Schrift, TSteuerArt::Edit), M + 8);
+        QCOMPARE(SchalterHoehe(Schrift, TSteuerArt::Kontrollkaestchen), M + 8);
+        QCOMPARE(SchalterHoehe(Schrift, TSteuerArt::Statusleiste), M + 6);
+        QCOMPARE(SchalterHoehe(Schrift, TSteuerArt::Knopf), M + 12);
+    }
+
+    void StartMitTagebuch()
+    {
+        F.reset();
+        QTemporaryDir Ordner;
+        const QString Datei = Ordner.filePath(QStringLiteral("Juni.MRV"));
+        TDaten D;
+        Fuellen(D, {"Blutzucker", "Insulin"}, {1, 3});
+        QVERIFY(D.SaveToFile(Datei));
+        F = std::make_unique<TForm1>(Datei);
+        F->show();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QTRY_VERIFY(!F->Timer1.isActive());
+        QCOMPARE(F->windowTitle(), QStringLiteral("Juni.MRV - Merovan V1.02"));
+        QCOMPARE(F->PositionText(), QStringLiteral("Tag: 2/2|3/3"));
+        QCOMPARE(F->Edit(0)->text(), QStringLiteral("Fr., 02. Jänner 2015"));
+        QCOMPARE(F->Edit(1)->text(), QStringLiteral("23"));
+        QCOMPARE(F->Label(2)->text(), QStringLiteral("Insulin"));
+        QCOMPARE(QApplication::focusWidget(), F->Edit(0));
+        QCOMPARE(F->StatusText(), QStringLiteral("Strg+E erzeugt einen neuen Eintrag"));
+        QVERIFY(F->Daten.Ident(F->SaveDaten));
+        QCOMPARE(P->Klaenge.size(), 1);
+    }
+
+    void StartMitFremderDatei()
+    {
+        F.reset();
+        QTemporaryDir Ordner;
+        const QString Datei = Ordner.filePath(QStringLiteral("brief.txt"));
+        QFile T(Datei);
+        QVERIFY(T.open(QIODevice::WriteOnly));
+        T.write("Lieber Doktor");
+        T.close();
+        F = std::make_unique<TForm1>(Datei);
+        F->show();
+        QTRY_VERIFY(!F->Timer1.isActive());
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Information).size(), 1);
+        // The file is not taken as the diary's name, so no save can write over it.
+        QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
+        QCOMPARE(F->PositionText(), QStringLiteral("Tag: 0/0|0/0"));
+    }
+
+    void StartMitFehlenderDatei()
+    {
+        F.reset();
+        F = std::make_unique<TForm1>(QStringLiteral("/gibt/es/nicht.MRV"));
+        F->show();
+        QTRY_VERIFY(!F->Timer1.isActive());
+        QVERIFY(P->Meldungen.isEmpty());
+        QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
+    }
+
+    void DatenordnerWirdAufgeraeumt()
+    {
+        const QString Ordner = TForm1::DatenOrdner();
+        QVERIFY(QDir(Ordner).exists());
+        F.reset();
+        QVERIFY(!QDir(Ordner).exists());
+        F = std::make_unique<TForm1>();
+        QFile Tagebuch(Ordner + QStringLiteral("bleibt.MRV"));
+        QVERIFY(Tagebuch.open(QIODevice::WriteOnly));
+        Tagebuch.close();
+        F.reset();
+        QVERIFY(QDir(Ordner).exists());
+        QVERIFY(QFile::remove(Ordner + QStringLiteral("bleibt.MRV")));
+        F = std::make_unique<TForm1>();
+    }
+
+    void AktivierenStelltWiederHer()
+    {
+        F->show();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        F->showMinimized();
+        QTRY_VERIFY(F->isMinimized());
+        F->Aktivieren();
+        QVERIFY(!F->isMinimized());
+        QCOMPARE(QApplication::activeWindow(), F.get());
+    }
+
+    void SchliessenUebernimmtWerte()
+    {
+        Zeigen({"A"}, {1}, 1, 1);
+        F->Edit(1)->setText(QStringLiteral("55"));
+        QVERIFY(F->close());
+        QCOMPARE(F->Daten.Tag(0).TagDaten[0][0], QStringLiteral("55"));
+    }
+};
+
+MEROVAN_GUI_TEST_MAIN(TestHaupt)
+#include "TestHaupt.moc"

@@ -82,11 +82,13 @@ TForm1::TForm1(const QString& AStartDatei)
     // The window follows the font; the user never sizes it.
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
+    MenusErstellen();
     FFilename = DatenOrdner();
     setFilename(FFilename);
     Timer1.setInterval(25);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    InitSaveOpenDialog();
     setTagNr(0);
     QDir().mkpath(DatenOrdner());
 }
@@ -308,6 +310,11 @@ void TForm1::FensterEinrichten()
 
 bool TForm1::eventFilter(QObject* AObjekt, QEvent* AEvent)
 {
+    // Menu shortcuts win over the edit box's own use of the keys (Ctrl+Right and the like).
+    if (AEvent->type() == QEvent::ShortcutOverride && IstMenuTaste(static_cast<QKeyEvent*>(AEvent))) {
+        AEvent->ignore();
+        return true;
+    }
     if (AEvent->type() == QEvent::KeyPress || AEvent->type() == QEvent::KeyRelease) {
         auto* Taste = static_cast<QKeyEvent*>(AEvent);
         const bool OhneS = (Taste->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier

@@ -5,12 +5,17 @@
 #include "TDaten.h"
 #include "TFeldEdit.h"
 
+#include "Plattform.h"
+
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
 #include <array>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 
@@ -67,8 +72,57 @@ public:
     // The data folder: the documents folder followed by "Merovan/".
     static QString DatenOrdner();
 
+    // Menus. Before any of their commands runs, by the opened menu or by its
+    // shortcut, the menu's update stores the edit boxes and decides what is enabled.
+    QMenu* MenuDatei;
+    QMenu* MenuSprung;
+    QAction* MenuDateiOeffnen;
+    QAction* MenuDateiSpeichern;
+    QAction* MenuDateiSpeichernUnter;
+    QAction* MenuDateiClose;
+    QAction* MenuDateiBeenden;
+    QAction* MenuSprungTagWeiter;
+    QAction* MenuSprungTagZurueck;
+    QAction* MenuSprungEintragWeiter;
+    QAction* MenuSprungEintragZurueck;
+    QAction* MenuSprungWocheWeiter;
+    QAction* MenuSprungWocheZurueck;
+    QAction* MenuSprungErsterEintrag;
+    QAction* MenuSprungLetzterEintrag;
+    QMenu* PopupMenu1;
+
+    void DateiMenuUpdate();
+    void SprungMenuUpdate();
+    // The state the last update gave an item; the item itself stays enabled
+    // between openings so that its shortcut always reaches the update.
+    bool Freigegeben(QAction* AItem) const { return FFreigabe.value(AItem, true); }
+
+    // Files.
+    TDateiDialog SaveDialog1;
+    TDateiDialog OpenDialog1;
+    void InitSaveOpenDialog();
+    // The file part of Filename; empty when no file is open.
+    QString Dateiteil() const;
+    bool Speichern(bool SpeichernUnterS);
+    // The unsaved-changes question; false when the calling command must stop.
+    bool AenderungenGeklaert();
+    void FormCloseQuery(bool& CanClose);
+
 public Q_SLOTS:
     void Timer1Timer();
+    void MenuDateiOeffnenClick();
+    void MenuDateiSpeichernClick();
+    void MenuDateiSpeichernUnterClick();
+    void MenuDateiCloseClick();
+    void MenuSprungTagWeiterClick();
+    void MenuSprungTagZurueckClick();
+    void MenuSprungEintragWeiterClick();
+    void MenuSprungEintragZurueckClick();
+    void MenuSprungWocheWeiterClick();
+    void MenuSprungWocheZurueckClick();
+    void MenuSprungErsterEintragClick();
+    void MenuSprungLetzterEintragClick();
+    void PopupMenu1Popup();
     void Aktivieren();             // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 
@@ -81,6 +135,16 @@ protected:
 
 private:
     void FormShow();
+    void MenusErstellen();
+    QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, void (TForm1::*ABefehl)());
+    void Freigeben(QAction* AItem, bool AFreiS);
+    void MenuUpdate(QMenu* AMenu);
+    bool IstMenuTaste(const QKeyEvent* AEvent) const;
+    void Springen(bool AMoeglichS, int ATagNr, int ATagDatenNr, int AFokus);
+    void DateiDialogVorbereiten(TDateiDialog& ADialog);
+
+    QHash<QAction*, bool> FFreigabe;
+    QList<QAction*> FBefehle;
     bool Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent);
     void Panel0Einrichten();
 

@@ -76,7 +76,12 @@ void TForm1::MenuDateiBeendenClick()
 
 void TForm1::closeEvent(QCloseEvent* AEvent)
 {
-    EditInDaten();
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    if (!CanClose) {
+        AEvent->ignore();
+        return;
+    }
     IsClosing = true;  // no layout runs while the window goes away
     AEvent->accept();
 }

@@ -1,5 +1,6 @@
 #include "GuiTestMain.h"
 #include "Haupt.h"
+#include "HauptTest.h"
 #include "LuLayout.h"
 #include "TFakePlattform.h"
 
@@ -19,22 +20,6 @@ QString Name(QWidget* W)
     return I ? I->text(QAccessible::Name) : QString();
 }
 
-// Days from 42005 on; day i has AEintraege[i] entries of the given field count.
-void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege)
-{
-    D.Clear();
-    D.Felder = AFelder;
-    for (int i = 0; i < AEintraege.size(); ++i) {
-        TTag T(42005 + i);
-        for (int e = 0; e < AEintraege[i]; ++e) {
-            QStringList Sl;
-            for (int f = 0; f < AFelder.size(); ++f)
-                Sl << QStringLiteral("%1%2").arg(i + 1).arg(e + 1);
-            T.Add(Sl);
-        }
-        D.Add(T);
-    }
-}
 
 }
 
@@ -44,19 +29,9 @@ class TestHaupt : public QObject {
     std::unique_ptr<TFakePlattform> P;
     std::unique_ptr<TForm1> F;
 
-    // A shown window after its start step, on day ATag at entry AEintrag.
     void Zeigen(const QStringList& AFelder, const QList<int>& AEintraege, int ATag, int AEintrag)
     {
-        F->show();
-        QVERIFY(QTest::qWaitForWindowActive(F.get()));
-        QTRY_VERIFY(!F->Timer1.isActive());
-        Fuellen(F->Daten, AFelder, AEintraege);
-        F->SaveDaten.Assign(F->Daten);
-        F->CaptionZuweisen(false);
-        F->setTagNr(ATag);
-        F->setTagDatenNr(AEintrag);
-        F->EditZuweisen();
-        P->Klaenge.clear();
+        QVERIFY(::Zeigen(*F, *P, AFelder, AEintraege, ATag, AEintrag));
     }
 
 private Q_SLOTS:
@@ -461,6 +436,7 @@ private Q_SLOTS:
     {
         Zeigen({"A"}, {1}, 1, 1);
         F->Edit(1)->setText(QStringLiteral("55"));
+        P->Antworten << TPlattform::TAntwort::Nein;
         QVERIFY(F->close());
         QCOMPARE(F->Daten.Tag(0).TagDaten[0][0], QStringLiteral("55"));
     }

@@ -1,0 +1,147 @@
+// Open, save, save as, close, and the question before changes could be lost.
+
+#include "Haupt.h"
+
+#include "LuUtils.h"
+#include "Plattform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeySequence>
+
+namespace {
+QString Ordnerteil(const QString& AFilename)
+{
+    if (AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator()))
+        return AFilename;
+    return QDir::toNativeSeparators(QFileInfo(AFilename).absolutePath()) + QDir::separator();
+}
+}
+
+void TForm1::InitSaveOpenDialog()
+{
+    SaveDialog1 = TDateiDialog{QStringLiteral("Speichern unter"), QStringLiteral("Datendateien (*.MRV)"),
+                               QStringLiteral("MRV"), QString(), QString(), true};
+    OpenDialog1 = TDateiDialog{QStringLiteral("Öffnen"),
+                               QStringLiteral("Datendateien (*.MRV);;Alle Dateien (*.*)"), QStringLiteral("MRV"),
+                               QString(), QString(), false};
+}
+
+QString TForm1::Dateiteil() const
+{
+    if (FFilename.endsWith(u'/') || FFilename.endsWith(QDir::separator()))
+        return {};
+    return QFileInfo(FFilename).fileName();
+}
+
+void TForm1::DateiDialogVorbereiten(TDateiDialog& ADialog)
+{
+    ADialog.Ordner = FFilename.isEmpty() ? DatenOrdner() : Ordnerteil(FFilename);
+    ADialog.Dateiname.clear();
+    MerkActiveControl = QApplication::focusWidget();
+}
+
+bool TForm1::Speichern(bool SpeichernUnterS)
+{
+    QString Ziel = FFilename;
+    if (SpeichernUnterS) {
+        DateiDialogVorbereiten(SaveDialog1);
+        Ziel = Plattform().SpeichernDialog(this, SaveDialog1);
+        if (Ziel.isEmpty()) {
+            SetActiveControl();
+            return false;
+        }
+    }
+    QString Fehler;
+    const bool OkS = Daten.SaveToFile(Ziel, &Fehler);
+    if (OkS) {
+        // The new name is taken only once the file is written, so a failed
+        // "save as" leaves the diary tied to the file it came from.
+        setFilename(Ziel);
+        SaveDaten.Assign(Daten);
+    } else {
+        Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n%2\n\n"
+                                          "Ihre Änderungen sind nicht verloren, aber noch nicht gespeichert.")
+                               .arg(QDir::toNativeSeparators(Ziel), Fehler));
+    }
+    if (SpeichernUnterS)
+        SetActiveControl();
+    return OkS;
+}
+
+bool TForm1::AenderungenGeklaert()
+{
+    DateiMenuUpdate();
+    if (!Freigegeben(MenuDateiSpeichern))
+        return true;
+    switch (Plattform().Frage(QStringLiteral("Sollen die vorgenommenen Änderungen gespeichert werden?"), true)) {
+    case TPlattform::TAntwort::Ja:
+        return Speichern(Dateiteil().isEmpty());
+    case TPlattform::TAntwort::Nein:
+        return true;
+    case TPlattform::TAntwort::Abbrechen:
+        break;
+    }
+    return false;
+}
+
+void TForm1::MenuDateiOeffnenClick()
+{
+    DateiDialogVorbereiten(OpenDialog1);
+    const QString Datei = Plattform().OeffnenDialog(this, OpenDialog1);
+    if (Datei.isEmpty() || !AenderungenGeklaert()) {
+        SetActiveControl();
+        return;
+    }
+    QString Fehler;
+    if (Daten.LoadFromFile(Datei, &Fehler)) {
+        setFilename(Datei);
+        setTagNr(Daten.Count());
+        setTagDatenNr(TagDatenCount());
+        CaptionZuweisen(true);
+        EditZuweisen();
+        EditSetFocus(0);
+        setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_E)) + QStringLiteral(" erzeugt einen neuen Eintrag"));
+        SaveDaten.Assign(Daten);
+    } else if (!Fehler.isEmpty()) {
+        Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2")
+                               .arg(QDir::toNativeSeparators(Datei), Fehler));
+    }
+    // A file that is not a diary leaves the diary as it was, and its unsaved
+    // changes stay marked as such.
+    SetActiveControl();
+}
+
+void TForm1::MenuDateiSpeichernClick()
+{
+    Speichern(Dateiteil().isEmpty());
+}
+
+void TForm1::MenuDateiSpeichernUnterClick()
+{
+    Speichern(true);
+}
+
+void TForm1::MenuDateiCloseClick()
+{
+    if (!AenderungenGeklaert())
+        return;
+    Daten.Clear();
+    SaveDaten.Clear();
+    setFilename(Ordnerteil(FFilename));
+    setTagNr(0);
+    setTagDatenNr(0);
+    setDatum(Plattform().Heute());
+    CaptionZuweisen(false);
+    EditZuweisen();
+    EditSetFocus(0);
+    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_N)) + QStringLiteral(" erzeugt einen neuen Tag"));
+}
+
+void TForm1::FormCloseQuery(bool& CanClose)
+{
+    EditInDaten();
+    CanClose = AenderungenGeklaert();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Shared by the main window's tests: a diary of numbered values and a shown window.
+
+#include "Haupt.h"
+#include "TFakePlattform.h"
+
+#include <QTest>
+
+// Days from 42005 on, one a day; day i has AEintraege[i] entries whose values read "<day><entry>".
+inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege,
+                    const QList<int>& ADaten = {})
+{
+    D.Clear();
+    D.Felder = AFelder;
+    for (int i = 0; i < AEintraege.size(); ++i) {
+        TTag T(ADaten.isEmpty() ? 42005 + i : ADaten[i]);
+        for (int e = 0; e < AEintraege[i]; ++e) {
+            QStringList Sl;
+            for (int f = 0; f < AFelder.size(); ++f)
+                Sl << QStringLiteral("%1%2").arg(i + 1).arg(e + 1);
+            T.Add(Sl);
+        }
+        D.Add(T);
+    }
+}
+
+// Shows F, waits for its start step, then puts the diary on show at ATag/AEintrag as saved.
+inline bool Zeigen(TForm1& F, TFakePlattform& P, const QStringList& AFelder, const QList<int>& AEintraege,
+                   int ATag, int AEintrag, const QList<int>& ADaten = {})
+{
+    F.show();
+    if (!QTest::qWaitForWindowActive(&F))
+        return false;
+    if (!QTest::qWaitFor([&F] { return !F.Timer1.isActive(); }))
+        return false;
+    Fuellen(F.Daten, AFelder, AEintraege, ADaten);
+    F.SaveDaten.Assign(F.Daten);
+    F.CaptionZuweisen(false);
+    F.setTagNr(ATag);
+    F.setTagDatenNr(AEintrag);
+    F.EditZuweisen();
+    P.Klaenge.clear();
+    return true;
+}

@@ -49,3 +49,7 @@ QString ProgrammDatei(const QString& AName);
 
 // A whole number with "." between groups of three digits: 1234567 → "1.234.567".
 QString MitTausenderPunkten(qint64 AZahl);
+
+// The range of every date the user can enter: 1 January 1900 to 31 December 2500.
+inline constexpr int ErstesDatum = 2;
+inline constexpr int LetztesDatum = 219512;

@@ -4,6 +4,7 @@
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "QtPlattform.h"
+#include "ModalHelfer.h"
 #include "TFakePlattform.h"
 
 #include <QApplication>
@@ -22,26 +23,6 @@
 #include <functional>
 
 namespace {
-
-// Runs AAktion on the next modal dialog as soon as it shows; rejects any dialog left open after 10 s.
-void BeimNaechstenDialog(std::function<void(QWidget*)> AAktion)
-{
-    auto* Uhr = new QTimer;
-    auto Start = std::make_shared<QElapsedTimer>();
-    Start->start();
-    QObject::connect(Uhr, &QTimer::timeout, [Uhr, Start, AAktion] {
-        QWidget* Dialog = QApplication::activeModalWidget();
-        if (Dialog && Dialog->isVisible()) {
-            Uhr->deleteLater();
-            Uhr->stop();
-            AAktion(Dialog);
-        } else if (Start->elapsed() > 10000) {
-            Uhr->deleteLater();
-            Uhr->stop();
-        }
-    });
-    Uhr->start(20);
-}
 
 QStringList Knopftexte(QWidget* ADialog)
 {

@@ -1,0 +1,96 @@
+#include "GeheDatum.h"
+
+#include "LuDatePicker.h"
+#include "LuLayout.h"
+#include "LuUtils.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+
+TGeheDatumForm::TGeheDatumForm(QWidget* AParent)
+    : QDialog(AParent)
+    , Label1(new QLabel(this))
+{
+    setObjectName(QStringLiteral("GeheDatumForm"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    DatePicker = new TDatePicker(this);
+    DatePicker->setObjectName(QStringLiteral("DatePicker"));
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1->setDefault(true);
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    // The label names the date box for the screen reader and Alt+D leads to it.
+    Label1->setBuddy(DatePicker);
+    setTabOrder(DatePicker, Button1);
+    setTabOrder(Button1, Button2);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+
+    DatePicker->setMinDatum(ErstesDatum);
+    DatePicker->setMaxDatum(LetztesDatum);
+    CaptionZuweisen();
+}
+
+void TGeheDatumForm::CaptionZuweisen()
+{
+    Label1->setText(QStringLiteral("&Datum:"));
+    Button1->setText(QStringLiteral("O&K"));
+    Button2->setText(QStringLiteral("&Abbrechen"));
+}
+
+void TGeheDatumForm::SchriftartZuweisen()
+{
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
+}
+
+void TGeheDatumForm::SchalterEinrichten()
+{
+    for (QPushButton* K : {Button1, Button2})
+        K->resize(DialogKnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    resize(screen()->geometry().size());
+
+    LabelAnpassen(Label1);
+    Label1->move(DialogRand, Label1->y());
+    DatePicker->setTop(ZeilenAbstand);
+    DatePicker->resize(DatePicker->width(), DatePicker->sizeHint().height());
+    DatePicker->setLeft(Label1->x() + Label1->width() + LabelAbstand);
+    LabelZentrieren(Label1, DatePicker);
+
+    const int KnopfOben = DatePicker->y() + DatePicker->height() + ZeilenAbstand;
+    Button1->move(Button1->width(), KnopfOben);
+    Button2->move(2 * Button1->x() + Button1->width(), KnopfOben);
+    const int Breite = Button2->x() + Button2->width() + Button1->x();
+    DatePicker->setWidth(Breite - DatePicker->Left() - DialogRand);
+    setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
+    FensterEinrichten();
+}
+
+void TGeheDatumForm::FensterEinrichten()
+{
+    DialogPlatzieren(this);
+}
+
+void TGeheDatumForm::showEvent(QShowEvent* AEvent)
+{
+    SchalterEinrichten();
+    QDialog::showEvent(AEvent);
+    DatePicker->setFocus(Qt::OtherFocusReason);
+}
+
+int TGeheDatumForm::DatumEingeben(int ADatum, int ANr)
+{
+    setWindowTitle(ANr == 1   ? QStringLiteral("Neues Datum wählen")
+                   : ANr == 2 ? QStringLiteral("Neues Datum zum Verschieben wählen")
+                              : QStringLiteral("Neues Datum zum Kopieren wählen"));
+    SchriftartZuweisen();
+    DatePicker->setDatum(ADatum);
+    if (exec() != QDialog::Accepted)
+        return 0;
+    return int(std::trunc(DatePicker->Datum()));
+}

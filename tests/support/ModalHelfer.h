@@ -1,0 +1,31 @@
+#pragma once
+// Answers the next modal dialog as soon as it shows. A dialog nobody answers is
+// rejected after ten seconds, so a test never hangs on it.
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+inline void BeimNaechstenDialog(std::function<void(QWidget*)> AAktion)
+{
+    auto* Uhr = new QTimer;
+    auto Start = std::make_shared<QElapsedTimer>();
+    Start->start();
+    QObject::connect(Uhr, &QTimer::timeout, [Uhr, Start, AAktion] {
+        QWidget* Dialog = QApplication::activeModalWidget();
+        if (Dialog && Dialog->isVisible()) {
+            Uhr->stop();
+            Uhr->deleteLater();
+            AAktion(Dialog);
+        } else if (Start->elapsed() > 10000) {
+            Uhr->stop();
+            Uhr->deleteLater();
+            if (auto* D = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                D->reject();
+        }
+    });
+    Uhr->start(20);
+}

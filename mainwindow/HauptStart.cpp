@@ -2,6 +2,7 @@
 
 #include "Haupt.h"
 
+#include "LuLayout.h"
 #include "LuUtilsGui.h"
 #include "Plattform.h"
 
@@ -24,6 +25,8 @@ void TForm1::showEvent(QShowEvent* AEvent)
 
 void TForm1::FormShow()
 {
+    // The controls take the shared font and background before the first layout.
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
     CaptionZuweisen(true);
     FensterEinrichten();
     Timer1.start();

@@ -6,6 +6,7 @@
 #include "QtPlattform.h"
 #include "ModalHelfer.h"
 #include "TFakePlattform.h"
+#include "TestDateien.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -162,10 +163,7 @@ private Q_SLOTS:
         TQtPlattform P;
         QTemporaryDir Ordner;
         const QString Kaputt = Ordner.filePath(QStringLiteral("kaputt.wav"));
-        QFile F(Kaputt);
-        QVERIFY(F.open(QIODevice::WriteOnly));
-        F.write("kein WAV");
-        F.close();
+        QVERIFY(DateiSchreiben(Kaputt, "kein WAV"));
         QElapsedTimer Uhr;
         Uhr.start();
         P.WavAbspielen(Ordner.filePath(QStringLiteral("fehlt.wav")));

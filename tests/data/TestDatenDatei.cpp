@@ -1,5 +1,6 @@
 #include "LuUtils.h"
 #include "TDaten.h"
+#include "TestDateien.h"
 #include "TFakePlattform.h"
 
 #include <QDir>
@@ -28,19 +29,6 @@ QByteArray Bytes(const TDaten& D)
     if (!D.SaveToBytes(A))
         qFatal("SaveToBytes failed");
     return A;
-}
-
-void Schreiben(const QString& APfad, const QByteArray& AInhalt)
-{
-    QFile F(APfad);
-    QVERIFY(F.open(QIODevice::WriteOnly));
-    F.write(AInhalt);
-}
-
-QByteArray Lesen(const QString& APfad)
-{
-    QFile F(APfad);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
 }
 
 const QString UnbekanntText = QStringLiteral(
@@ -179,7 +167,7 @@ private Q_SLOTS:
         const QString Datei = Pfad("falsch.mrv");
         QByteArray A = Hex(Beispiel37);
         A[6] = '2';
-        Schreiben(Datei, A);
+        QVERIFY(DateiSchreiben(Datei, A));
         TDaten D = Vielfalt();
         const TDaten Vorher(D);
         QString Fehler = QStringLiteral("x");
@@ -218,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(D.LoadFromFile(QString()));
         QCOMPARE(D.Count(), 40);
         const QString Datei = Pfad("leer.mrv");
-        Schreiben(Datei, QByteArray());
+        QVERIFY(DateiSchreiben(Datei, QByteArray()));
         QVERIFY(!D.LoadFromFile(Datei));
         QCOMPARE(D.Count(), 40);
         QCOMPARE(P.Meldungen.size(), 1);
@@ -240,14 +228,14 @@ private Q_SLOTS:
         const QString Datei = Pfad("lang.mrv");
         TDaten D = Vielfalt();
         QVERIFY(D.SaveToFile(Datei));
-        const QByteArray Alt = Lesen(Datei);
+        const QByteArray Alt = DateiLesen(Datei);
         D.Tag(1).Kommentar = QString(65536, u'x');
         D.Tag(2).Add(QStringList{"1", "2", "3", "4"});
         QString Fehler;
         QVERIFY(!D.SaveToFile(Datei, &Fehler));
         QVERIFY2(Fehler.contains(DatumText(D.Tag(1).Datum)), qPrintable(Fehler));
         QVERIFY(Fehler.contains(QStringLiteral("65535")));
-        QCOMPARE(Lesen(Datei), Alt);
+        QCOMPARE(DateiLesen(Datei), Alt);
         QCOMPARE(D.Tag(2).TagDaten.last().size(), 4);  // nothing in memory changed
     }
 
@@ -256,7 +244,7 @@ private Q_SLOTS:
         const QString Datei = Pfad("alt.mrv");
         TDaten D = Vielfalt();
         QVERIFY(D.SaveToFile(Datei));
-        const QByteArray Alt = Lesen(Datei);
+        const QByteArray Alt = DateiLesen(Datei);
         D.Tag(0).Kommentar = QString(20000, u'y');
         D.Tag(1).Add(QStringList{"1", "2", "3", "4"});
 
@@ -272,7 +260,7 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &Vorher);
         QVERIFY(!Ok);
         QVERIFY(!Fehler.isEmpty());
-        QCOMPARE(Lesen(Datei), Alt);
+        QCOMPARE(DateiLesen(Datei), Alt);
         QCOMPARE(D.Tag(1).TagDaten.last().size(), 4);
         QCOMPARE(QDir(FOrdner.path()).entryList({"alt.mrv*"}, QDir::Files | QDir::Hidden).size(), 1);
 
@@ -287,13 +275,13 @@ private Q_SLOTS:
         if (geteuid() == 0)
             QSKIP("root writes protected files anyway");
         const QString Datei = Pfad("geschuetzt.mrv");
-        Schreiben(Datei, Hex(Leer13));
+        QVERIFY(DateiSchreiben(Datei, Hex(Leer13)));
         QFile::setPermissions(Datei, QFileDevice::ReadOwner);
         TDaten D = Vielfalt();
         QString Fehler;
         QVERIFY(!D.SaveToFile(Datei, &Fehler));
         QVERIFY(!Fehler.isEmpty());
-        QCOMPARE(Lesen(Datei), Hex(Leer13));
+        QCOMPARE(DateiLesen(Datei), Hex(Leer13));
     }
 
     void Dateirechte()
@@ -304,12 +292,12 @@ private Q_SLOTS:
         QCOMPARE(QFile::permissions(Neu) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         const QString Alt = Pfad("rechte-alt.mrv");
-        Schreiben(Alt, Hex(Leer13));
+        QVERIFY(DateiSchreiben(Alt, Hex(Leer13)));
         const auto Rechte = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(Alt, Rechte));
         QVERIFY(D.SaveToFile(Alt));
         QCOMPARE(QFile::permissions(Alt) & 0x7077, Rechte);
-        QCOMPARE(Lesen(Alt), Bytes(D));
+        QCOMPARE(DateiLesen(Alt), Bytes(D));
     }
 };
 

@@ -3,8 +3,13 @@
 #include "HauptTest.h"
 #include "LuLayout.h"
 #include "TFakePlattform.h"
+#include "TestDateien.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QDialog>
+#include <QMenuBar>
+#include <QSet>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -382,10 +387,7 @@ private Q_SLOTS:
         F.reset();
         QTemporaryDir Ordner;
         const QString Datei = Ordner.filePath(QStringLiteral("brief.txt"));
-        QFile T(Datei);
-        QVERIFY(T.open(QIODevice::WriteOnly));
-        T.write("Lieber Doktor");
-        T.close();
+        QVERIFY(DateiSchreiben(Datei, "Lieber Doktor"));
         F = std::make_unique<TForm1>(Datei);
         F->show();
         QTRY_VERIFY(!F->Timer1.isActive());
@@ -430,6 +432,44 @@ private Q_SLOTS:
         F->Aktivieren();
         QVERIFY(!F->isMinimized());
         QCOMPARE(QApplication::activeWindow(), F.get());
+    }
+
+    void ModalerDialogKommtNachVorne()
+    {
+        F->show();
+        QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QDialog Dialog(F.get());
+        Dialog.setModal(true);
+        Dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&Dialog));
+        F->showMinimized();
+        F->Aktivieren();
+        QVERIFY(!F->isMinimized());
+        QCOMPARE(QApplication::activeWindow(), &Dialog);
+    }
+
+    void ZugriffstastenEindeutig()
+    {
+        Zeigen({"Blutzucker", "Insulin", "BE"}, {1}, 1, 1);
+        // Every access key of the window: its menus, its labels and its button.
+        QStringList Texte;
+        for (QAction* A : F->menuBar()->actions())
+            Texte << A->text();
+        for (QWidget* W : F->centralWidget()->findChildren<QWidget*>()) {
+            if (auto* L = qobject_cast<QLabel*>(W))
+                Texte << L->text();
+            else if (auto* K = qobject_cast<QPushButton*>(W))
+                Texte << K->text();
+        }
+        QStringList Tasten;
+        for (const QString& T : Texte) {
+            const QString Ohne = QString(T).remove(QStringLiteral("&&"));
+            const qsizetype i = Ohne.indexOf(u'&');
+            if (i >= 0 && i + 1 < Ohne.size())
+                Tasten << Ohne.mid(i + 1, 1).toLower();
+        }
+        QCOMPARE(Tasten.size(), QSet<QString>(Tasten.begin(), Tasten.end()).size());
+        QCOMPARE(Tasten, (QStringList{"d", "s"}));
     }
 
     void SchliessenUebernimmtWerte()

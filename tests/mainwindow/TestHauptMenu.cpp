@@ -2,6 +2,7 @@
 #include "Haupt.h"
 #include "HauptTest.h"
 #include "TFakePlattform.h"
+#include "TestDateien.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,12 +14,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray Lesen(const QString& APfad)
-{
-    QFile F(APfad);
-    return F.open(QIODevice::ReadOnly) ? F.readAll() : QByteArray();
-}
 
 // The day numbers of the jump fixture: Thu, Fri, Mon, Fri of the week after.
 const QList<int> SprungDaten{42005, 42006, 42009, 42020};
@@ -319,10 +314,7 @@ private Q_SLOTS:
         QVERIFY(Zeigen(*F, *P, {"A"}, {1, 1}, 2, 1));
         F->Edit(1)->setText(QStringLiteral("8"));
         const QString Fremd = Pfad("fremd.MRV");
-        QFile T(Fremd);
-        QVERIFY(T.open(QIODevice::WriteOnly));
-        T.write("\x00\x05MRV02", 7);
-        T.close();
+        QVERIFY(DateiSchreiben(Fremd, QByteArray("\x00\x05MRV02", 7)));
 
         // Not a diary: the message, the diary stays, its changes stay marked.
         P->Dateien << Fremd;
@@ -388,10 +380,7 @@ private Q_SLOTS:
     {
         const QString Datei = Pfad("beispiel.MRV");
         const QByteArray Beispiel = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
-        QFile T(Datei);
-        QVERIFY(T.open(QIODevice::WriteOnly));
-        T.write(Beispiel);
-        T.close();
+        QVERIFY(DateiSchreiben(Datei, Beispiel));
         F->show();
         QVERIFY(QTest::qWaitForWindowActive(F.get()));
         QTRY_VERIFY(!F->Timer1.isActive());
@@ -405,11 +394,11 @@ private Q_SLOTS:
         Taste(Qt::Key_S);
         QByteArray Erwartet = Beispiel;
         Erwartet[31] = '6';
-        QCOMPARE(Lesen(Datei).toHex(' '), Erwartet.toHex(' '));
+        QCOMPARE(DateiLesen(Datei).toHex(' '), Erwartet.toHex(' '));
         P->Dateien << Datei;
         Taste(Qt::Key_O);
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("6"));
-        QCOMPARE(Lesen(Datei), Erwartet);
+        QCOMPARE(DateiLesen(Datei), Erwartet);
     }
 };
 

@@ -100,6 +100,14 @@ int KnopfBreite(const QWidget* AKnopf, int AMindestBreite)
     return std::max(AMindestBreite, AKnopf->sizeHint().width());
 }
 
+int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe)
+{
+    int Breite = DialogKnopfBreite;
+    for (const QWidget* K : AKnoepfe)
+        Breite = KnopfBreite(K, Breite);
+    return Breite;
+}
+
 void DialogPlatzieren(QWidget* AFenster)
 {
     const QRect Schirm = AFenster->screen()->geometry();

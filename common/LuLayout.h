@@ -6,6 +6,7 @@
 #include "LuUtilsGui.h"
 
 #include <QColor>
+#include <initializer_list>
 
 class QFont;
 class QLabel;
@@ -39,6 +40,8 @@ void LabelAnpassen(QLabel* ALabel);
 
 // A button at least AMindestBreite wide, wider only when its text would be cut.
 int KnopfBreite(const QWidget* AKnopf, int AMindestBreite);
+// The one width of a dialog's buttons: DialogKnopfBreite, or what the widest caption needs.
+int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe);
 
 // Dialogs and the report view: centred on the whole screen, one pixel up and
 // left, never beyond the top or left edge.

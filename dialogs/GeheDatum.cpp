@@ -51,8 +51,10 @@ void TGeheDatumForm::SchriftartZuweisen()
 
 void TGeheDatumForm::SchalterEinrichten()
 {
+    // 125 wide, so the client is 625 wide; wider only when a large font would cut a caption.
+    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2});
     for (QPushButton* K : {Button1, Button2})
-        K->resize(DialogKnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     resize(screen()->geometry().size());
 
     LabelAnpassen(Label1);

@@ -93,7 +93,7 @@ TDatePicker::TDatePicker(QWidget* AOwner)
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    UpDown->setFixedWidth(std::max(16, style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    UpDown->resize(StufenBreite(), height());
     connect(UpDown, &TUpDown::Schritt, this, [this](bool AHochS) {
         if (isReadOnly())
             Piep();
@@ -200,6 +200,12 @@ void TDatePicker::StufenAnbringen()
     UpDown->setGeometry(x() + width(), y(), UpDown->width(), height());
 }
 
+int TDatePicker::StufenBreite() const
+{
+    // As wide as the platform's scroll arrows, and wider with a large font.
+    return std::max({16, style()->pixelMetric(QStyle::PM_ScrollBarExtent), height() / 2});
+}
+
 void TDatePicker::setTop(int ATop)
 {
     move(x(), ATop);
@@ -221,6 +227,7 @@ int TDatePicker::Width() const
 
 void TDatePicker::setWidth(int AWidth)
 {
+    UpDown->resize(StufenBreite(), height());
     resize(AWidth - UpDown->width(), height());
     StufenAnbringen();
     setDatum(FDatum);

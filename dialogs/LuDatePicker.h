@@ -75,6 +75,7 @@ private:
     void Zeichen(QChar AZeichen);
     void Schritt(bool AHochS, int n);
     void StufenAnbringen();
+    int StufenBreite() const;
     void Ersetzen(int AStart, int ALaenge, const QString& ANeu);
     void AufTeilBeschraenken();
     void Piep();

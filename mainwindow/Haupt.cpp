@@ -50,6 +50,7 @@ TForm1::TForm1(const QString& AStartDatei)
     FPanel1 = new QLabel(StatusBar1);
     FPanel1->setObjectName(QStringLiteral("Panel1"));
     FPanel1->setAlignment(Qt::AlignCenter);
+    FPanel1->setWordWrap(true);  // a long hint at a large font takes a second line, never cut
     StatusBar1->addWidget(FPanel0);
     StatusBar1->addWidget(FPanel1, 1);
     setStatusBar(StatusBar1);
@@ -114,6 +115,24 @@ QString TForm1::StatusText() const
 void TForm1::setStatusText(const QString& AText)
 {
     FPanel1->setText(AText);
+    if (StatusBar1->maximumHeight() != StatusHoehe())
+        SchalterEinrichten();
+}
+
+int TForm1::Panel0Textbreite() const
+{
+    // Measured from the text: a fixed-width label reports its fixed width as its hint.
+    return FPanel0->fontMetrics().horizontalAdvance(FPanel0->text()) + 2 * FPanel0->margin() + 4;
+}
+
+int TForm1::StatusHoehe() const
+{
+    const int Zeile = SchalterHoehe(StatusBar1->font(), TSteuerArt::Statusleiste);
+    // The status bar keeps a few pixels around its panels.
+    const int Panel1Breite = FClient->width() - FPanel0->width() - 12;
+    if (FPanel1->fontMetrics().horizontalAdvance(FPanel1->text()) <= Panel1Breite)
+        return Zeile;
+    return std::max(Zeile, FPanel1->heightForWidth(Panel1Breite) + 6);
 }
 
 QString TForm1::PositionText() const
@@ -163,7 +182,9 @@ void TForm1::SetStatusTag()
 void TForm1::Panel0Einrichten()
 {
     // A fifth of the width, and wider when a large font would cut the position.
-    FPanel0->setFixedWidth(std::max(FPanel0Breite, FPanel0->sizeHint().width()));
+    FPanel0->setFixedWidth(std::max(FPanel0Breite, Panel0Textbreite()));
+    if (StatusBar1->maximumHeight() != StatusHoehe())
+        SchalterEinrichten();
 }
 
 void TForm1::CaptionZuweisen(bool SetFocusS)
@@ -264,10 +285,11 @@ void TForm1::SchalterEinrichten()
     const int Rahmen = frameGeometry().width() - width();
     const int Breite = Arbeit.width() - Rahmen;
 
-    const int StatusHoehe = SchalterHoehe(StatusBar1->font(), TSteuerArt::Statusleiste);
-    StatusBar1->setFixedHeight(StatusHoehe);
+    FClient->setFixedWidth(Breite);
     FPanel0Breite = (Breite / 100) * 20;
-    Panel0Einrichten();
+    FPanel0->setFixedWidth(std::max(FPanel0Breite, Panel0Textbreite()));
+    const int StatusHoehe = this->StatusHoehe();
+    StatusBar1->setFixedHeight(StatusHoehe);
 
     // At least 250 wide, wider when the caption needs it at a large font.
     Button1->resize(KnopfBreite(Button1, 250), SchalterHoehe(Button1->font(), TSteuerArt::Knopf));

@@ -147,6 +147,8 @@ private:
     QList<QAction*> FBefehle;
     bool Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent);
     void Panel0Einrichten();
+    int StatusHoehe() const;
+    int Panel0Textbreite() const;  // one line, or two when a large font wraps the hint
 
     std::array<QLabel*, 11> FLabels{};
     std::array<TFeldEdit*, 11> FEdits{};

@@ -285,6 +285,7 @@ private Q_SLOTS:
         Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), Punkte);
         Zeigen({"Blutzucker", "Insulin", "BE"}, {1}, 1, 1);
         F->SchriftartZuweisen();
+        QCoreApplication::processEvents();  // the status bar lays its panels out on the next pass
         const int Breite = F->centralWidget()->width();
         QCOMPARE(F->frameGeometry().width(), F->screen()->availableGeometry().width());
         int W = 0;
@@ -310,12 +311,17 @@ private Q_SLOTS:
         QCOMPARE(F->Button1->x(), (Breite - F->Button1->width()) / 2);
         QCOMPARE(F->Button1->y(), F->Edit(10)->geometry().bottom() + 11);
         QCOMPARE(F->centralWidget()->height(), F->Button1->geometry().bottom() + 11);
-        QCOMPARE(F->StatusBar1->height(), SchalterHoehe(F->StatusBar1->font(), TSteuerArt::Statusleiste));
+        if (Punkte == 8)
+            QCOMPARE(F->StatusBar1->height(), SchalterHoehe(F->StatusBar1->font(), TSteuerArt::Statusleiste));
         auto* Panel0 = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel0"));
         QVERIFY(Panel0->width() >= (Breite / 100) * 20);
         if (Punkte == 8)
             QCOMPARE(Panel0->width(), (Breite / 100) * 20);
-        QVERIFY(Panel0->width() >= Panel0->sizeHint().width());
+        QVERIFY(Panel0->width() >= Panel0->fontMetrics().horizontalAdvance(Panel0->text()));
+        // The hint wraps at a large font instead of being cut.
+        auto* Panel1 = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel1"));
+        F->setStatusText(QStringLiteral("Strg+N erzeugt einen neuen Tag"));
+        QVERIFY(Panel1->height() >= Panel1->heightForWidth(Panel1->width()));
 
         // The height does not depend on the number of fields.
         const int Hoehe = F->height();

@@ -9,9 +9,11 @@
 
 #include <cstdio>
 #include <cstring>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -83,6 +85,7 @@ BENCHMARK(Vergleichen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 
 int main(int argc, char** argv)
 {
+#ifdef Q_OS_UNIX
     if (argc == 3 && std::strcmp(argv[1], "--spitze") == 0) {
         const int Tage = std::atoi(argv[2]);
         QTemporaryDir Ordner;
@@ -104,6 +107,7 @@ int main(int argc, char** argv)
                     QFile(Pfad).size(), Vorher.ru_maxrss, Nachher.ru_maxrss);
         return 0;
     }
+#endif
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

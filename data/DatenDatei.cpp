@@ -127,6 +127,9 @@ bool TDaten::LoadFromBytes(const QByteArray& AInhalt)
                 Neu.AddGepolstert(std::move(T));
         }
     }
+    // A last block without days brings field names but pads nothing; every
+    // entry must still hold a line for each field name.
+    Neu.MinTagDaten(int(Neu.Felder.size()));
     Felder = std::move(Neu.Felder);
     Liste = std::move(Neu.Liste);
     return true;

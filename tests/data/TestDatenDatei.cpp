@@ -158,6 +158,9 @@ private Q_SLOTS:
         QCOMPARE(L.Count(), 2);
         QCOMPARE(L.Tag(0).TagDaten[0], (QStringList{"5", "7", ""}));
         QCOMPARE(L.Tag(1).TagDaten[0], (QStringList{"9", "", ""}));
+        // A last block without days still leaves every entry a line for each name.
+        QVERIFY(L.LoadFromBytes(Hex(Beispiel37) + Hex("0009 410D0A420D0A430D0A 00000000")));
+        QCOMPARE(L.Tag(0).TagDaten[0], (QStringList{"5", "7", ""}));
         // A negative count reads no days.
         QVERIFY(L.LoadFromBytes(Hex("00054D52563031 0000 FFFFFFFF")));
         QCOMPARE(L.Count(), 0);

@@ -2,6 +2,7 @@
 #include "Haupt.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
+#include "LuZugang.h"
 #include "QtPlattform.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Merovan"));
     DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
+    ZugangEinrichten();
 
     TEinzelinstanz Einzel;
     if (!Einzel.Erste()) {

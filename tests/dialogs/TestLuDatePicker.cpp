@@ -2,6 +2,7 @@
 #include "LuDatePicker.h"
 #include "TFakePlattform.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
@@ -297,6 +298,30 @@ private Q_SLOTS:
         QCOMPARE(D->text(), QStringLiteral("Mo, 05.01.2015 "));
         Tasten(D, QStringLiteral("E"));
         QCOMPARE(D->selectedText(), QStringLiteral("2015"));
+    }
+
+    void BildschirmleserSiehtGanzenText()
+    {
+        D->setDatum(T(2015, 1, 5));
+        QAccessibleInterface* I = QAccessible::queryAccessibleInterface(D);
+        QCOMPARE(I->text(QAccessible::Value), QStringLiteral("Mo, 05.01.2015 "));
+        QAccessibleTextInterface* Text = I->textInterface();
+        QVERIFY(Text);
+        int Start = -1, Ende = -1;
+        Text->attributes(3, &Start, &Ende);
+        QCOMPARE(Start, 0);
+        QCOMPARE(Ende, 15);
+        Text->selection(0, &Start, &Ende);
+        QCOMPARE(Text->text(Start, Ende), QStringLiteral("05"));
+        QVERIFY(I->state().editable);
+        // Text written through the screen reader obeys the typing rules.
+        QAccessibleEditableTextInterface* Schreiben = I->editableTextInterface();
+        QVERIFY(Schreiben);
+        Schreiben->replaceText(4, 6, QStringLiteral("3"));
+        QCOMPARE(D->text(), QStringLiteral("Mo, 3_.01.2015 "));
+        D->setReadOnly(true);
+        QVERIFY(!I->editableTextInterface());
+        QVERIFY(I->state().readOnly);
     }
 
     void KeinKontextmenue()

@@ -99,6 +99,14 @@ private Q_SLOTS:
         QCOMPARE(Name(F->Edit(3)), QStringLiteral("B&E"));
         QCOMPARE(F->Label(3)->text(), QStringLiteral("B&&E"));  // text, not an access key
         QCOMPARE(Name(F->Button1), QStringLiteral("Tageskommentar..."));
+        QAccessibleInterface* I = QAccessible::queryAccessibleInterface(F->Edit(1));
+        QCOMPARE(I->text(QAccessible::Value), QStringLiteral("11"));
+        int Start = -1, Ende = -1;
+        I->textInterface()->attributes(1, &Start, &Ende);
+        QCOMPARE(QPair(Start, Ende), QPair(0, 2));  // one run over the whole value
+        QVERIFY(I->state().readOnly == false);
+        QVERIFY(QAccessible::queryAccessibleInterface(F->Edit(0))->state().readOnly);
+        QVERIFY(!QAccessible::queryAccessibleInterface(F->Edit(0))->editableTextInterface());
     }
 
     void TagNrUndTagDatenNr_data()

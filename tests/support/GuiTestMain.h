@@ -5,6 +5,7 @@
 
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
+#include "LuZugang.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ struct TTestHeim {
         QApplication App(argc, argv);                                                                      \
         DeutscheUebersetzungLaden();                                                                       \
         DatumsnamenAnpassen();                                                                             \
+        ZugangEinrichten();                                                                                \
         Klasse Test;                                                                                       \
         return QTest::qExec(&Test, argc, argv);                                                            \
     }

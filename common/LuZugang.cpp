@@ -1,0 +1,167 @@
+#include "LuZugang.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+TZeilenZugang::TZeilenZugang(QLineEdit* AEdit)
+    : QAccessibleWidget(AEdit, QAccessible::EditableText)
+{
+}
+
+QLineEdit* TZeilenZugang::Edit() const
+{
+    return static_cast<QLineEdit*>(widget());
+}
+
+QString TZeilenZugang::text(QAccessible::Text ATeil) const
+{
+    if (ATeil == QAccessible::Value)
+        return Edit()->text();
+    return QAccessibleWidget::text(ATeil);  // the name comes from the label that names the box
+}
+
+QAccessible::State TZeilenZugang::state() const
+{
+    QAccessible::State S = QAccessibleWidget::state();
+    S.readOnly = Edit()->isReadOnly();
+    S.editable = !Edit()->isReadOnly();
+    S.selectableText = true;
+    return S;
+}
+
+void* TZeilenZugang::interface_cast(QAccessible::InterfaceType ATyp)
+{
+    if (ATyp == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    if (ATyp == QAccessible::EditableTextInterface && !Edit()->isReadOnly())
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(ATyp);
+}
+
+void TZeilenZugang::selection(int ANr, int* AStart, int* AEnde) const
+{
+    *AStart = *AEnde = 0;
+    if (ANr != 0 || !Edit()->hasSelectedText())
+        return;
+    *AStart = Edit()->selectionStart();
+    *AEnde = *AStart + int(Edit()->selectedText().size());
+}
+
+int TZeilenZugang::selectionCount() const
+{
+    return Edit()->hasSelectedText() ? 1 : 0;
+}
+
+void TZeilenZugang::addSelection(int AStart, int AEnde)
+{
+    setSelection(0, AStart, AEnde);
+}
+
+void TZeilenZugang::removeSelection(int ANr)
+{
+    if (ANr == 0)
+        Edit()->deselect();
+}
+
+void TZeilenZugang::setSelection(int ANr, int AStart, int AEnde)
+{
+    if (ANr == 0)
+        Edit()->setSelection(AStart, AEnde - AStart);
+}
+
+int TZeilenZugang::cursorPosition() const
+{
+    return Edit()->cursorPosition();
+}
+
+void TZeilenZugang::setCursorPosition(int APosition)
+{
+    Edit()->setCursorPosition(APosition);
+}
+
+QString TZeilenZugang::text(int AStart, int AEnde) const
+{
+    return Edit()->text().mid(AStart, AEnde - AStart);
+}
+
+int TZeilenZugang::characterCount() const
+{
+    return int(Edit()->text().size());
+}
+
+QRect TZeilenZugang::characterRect(int AOffset) const
+{
+    QLineEdit* E = Edit();
+    QStyleOptionFrame Option;
+    Option.initFrom(E);
+    const QRect Inhalt = E->style()->subElementRect(QStyle::SE_LineEditContents, &Option, E);
+    const QFontMetrics M = E->fontMetrics();
+    const QString T = E->text();
+    const int x = Inhalt.left() + E->textMargins().left() + 2 + M.horizontalAdvance(T.left(AOffset));
+    const int Breite = AOffset < T.size() ? M.horizontalAdvance(T.at(AOffset)) : 1;
+    const QRect Lokal(x, Inhalt.top() + (Inhalt.height() - M.height()) / 2, Breite, M.height());
+    return QRect(E->mapToGlobal(Lokal.topLeft()), Lokal.size());
+}
+
+int TZeilenZugang::offsetAtPoint(const QPoint& APunkt) const
+{
+    return Edit()->cursorPositionAt(Edit()->mapFromGlobal(APunkt));
+}
+
+void TZeilenZugang::scrollToSubstring(int AStart, int)
+{
+    Edit()->setCursorPosition(AStart);
+}
+
+QString TZeilenZugang::attributes(int, int* AStart, int* AEnde) const
+{
+    // No attributes, as one run over the whole text.
+    *AStart = 0;
+    *AEnde = characterCount();
+    return QString();
+}
+
+void TZeilenZugang::Tippen(const QString& AText)
+{
+    for (QChar c : AText) {
+        QKeyEvent Druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(Edit(), &Druck);
+    }
+}
+
+void TZeilenZugang::deleteText(int AStart, int AEnde)
+{
+    Edit()->setSelection(AStart, AEnde - AStart);
+    QKeyEvent Druck(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    QApplication::sendEvent(Edit(), &Druck);
+}
+
+void TZeilenZugang::insertText(int AOffset, const QString& AText)
+{
+    Edit()->setCursorPosition(AOffset);
+    Tippen(AText);
+}
+
+void TZeilenZugang::replaceText(int AStart, int AEnde, const QString& AText)
+{
+    Edit()->setSelection(AStart, AEnde - AStart);
+    Tippen(AText);
+}
+
+namespace {
+QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
+{
+    auto* E = qobject_cast<QLineEdit*>(AObjekt);
+    if (E && E->echoMode() == QLineEdit::Normal)
+        return new TZeilenZugang(E);
+    return nullptr;
+}
+}
+
+void ZugangEinrichten()
+{
+    QAccessible::installFactory(Fabrik);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// What the screen reader is told about the program's edit boxes.
+//
+// Qt 6.4 reports the text attributes of a QLineEdit as an empty run at each
+// offset; Orca 43 joins those runs and then reads every box without its last
+// character ("12" for 120). This interface reports one run over the whole text
+// and otherwise answers as Qt's own does. Edits made through it arrive as key
+// presses, so a box's own typing rules (the date box's) still hold.
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+class TZeilenZugang : public QAccessibleWidget,
+                      public QAccessibleTextInterface,
+                      public QAccessibleEditableTextInterface {
+public:
+    explicit TZeilenZugang(QLineEdit* AEdit);
+
+    QString text(QAccessible::Text ATeil) const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType ATyp) override;
+
+    void selection(int ANr, int* AStart, int* AEnde) const override;
+    int selectionCount() const override;
+    void addSelection(int AStart, int AEnde) override;
+    void removeSelection(int ANr) override;
+    void setSelection(int ANr, int AStart, int AEnde) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int APosition) override;
+    QString text(int AStart, int AEnde) const override;
+    int characterCount() const override;
+    QRect characterRect(int AOffset) const override;
+    int offsetAtPoint(const QPoint& APunkt) const override;
+    void scrollToSubstring(int AStart, int AEnde) override;
+    QString attributes(int AOffset, int* AStart, int* AEnde) const override;
+
+    void deleteText(int AStart, int AEnde) override;
+    void insertText(int AOffset, const QString& AText) override;
+    void replaceText(int AStart, int AEnde, const QString& AText) override;
+
+private:
+    QLineEdit* Edit() const;
+    void Tippen(const QString& AText);
+};
+
+// Installs the interface for every edit box that shows its text (not for passwords).
+void ZugangEinrichten();

@@ -119,9 +119,35 @@ void TDatePicker::Piep()
 
 void TDatePicker::Ersetzen(int AStart, int ALaenge, const QString& ANeu)
 {
-    QString T = text();
-    T.replace(AStart, ALaenge, ANeu);
-    setText(T);
+    if (ANeu.size() != ALaenge) {
+        QString T = text();
+        T.replace(AStart, ALaenge, ANeu);
+        setText(T);
+        return;
+    }
+    if (QStringView(text()).mid(AStart, ALaenge) == ANeu)
+        return;
+    // Replaced in place and not as a selection, the change reaches the screen
+    // reader as this part's new text (Orca speaks an insertion that ends up
+    // selected) instead of "selection deleted".
+    deselect();
+    setCursorPosition(AStart + ALaenge);
+    for (int i = 0; i < ALaenge; ++i)
+        backspace();
+    insert(ANeu);
+}
+
+void TDatePicker::TextSetzen(const QString& ANeu)
+{
+    if (text().size() != ANeu.size()) {
+        setText(ANeu);
+        return;
+    }
+    for (int Nr = 0; Nr <= 3; ++Nr) {
+        const TTeil T = Teil(Nr);
+        if (QStringView(text()).mid(T.Start, T.Laenge) != QStringView(ANeu).mid(T.Start, T.Laenge))
+            Ersetzen(T.Start, T.Laenge, ANeu.mid(T.Start, T.Laenge));
+    }
 }
 
 void TDatePicker::Markiere(bool MerkeS)
@@ -278,7 +304,7 @@ void TDatePicker::setDatum(double ADatum)
         x = FMaxDatum;
     FDatum = std::trunc(x);
     const QDate D = TagZuDatum(int(FDatum));
-    setText(Wochentagsfeld(int(FDatum)) + QStringLiteral(", ") + QString::number(D.day()).rightJustified(2, u'0')
+    TextSetzen(Wochentagsfeld(int(FDatum)) + QStringLiteral(", ") + QString::number(D.day()).rightJustified(2, u'0')
             + u'.' + QString::number(D.month()).rightJustified(2, u'0') + u'.'
             + QString::number(D.year()).rightJustified(4, u'0') + u' ');
     Markiere(true);

@@ -77,6 +77,7 @@ private:
     void StufenAnbringen();
     int StufenBreite() const;
     void Ersetzen(int AStart, int ALaenge, const QString& ANeu);
+    void TextSetzen(const QString& ANeu);
     void AufTeilBeschraenken();
     void Piep();
 

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAKETE=(cmake make g++ pkg-config
-        qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+        qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
         fonts-liberation libbenchmark-dev unrtf
         xvfb at-spi2-core python3-pyatspi xdotool dbus-daemon qt6-qpa-plugins)
 

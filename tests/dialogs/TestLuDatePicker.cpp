@@ -3,6 +3,9 @@
 #include "TFakePlattform.h"
 
 #include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
@@ -10,6 +13,18 @@
 #include <memory>
 
 namespace {
+
+// Text changes as the screen reader hears of them.
+QStringList Aenderungen;
+void Beobachter(QAccessibleEvent* AEvent)
+{
+    if (AEvent->type() == QAccessible::TextInserted) {
+        auto* E = static_cast<QAccessibleTextInsertEvent*>(AEvent);
+        Aenderungen << QStringLiteral("+%1:%2").arg(E->changePosition()).arg(E->textInserted());
+    } else if (AEvent->type() == QAccessible::TextUpdated) {
+        Aenderungen << QStringLiteral("ganz");
+    }
+}
 
 int T(int J, int M, int D)
 {
@@ -322,6 +337,28 @@ private Q_SLOTS:
         D->setReadOnly(true);
         QVERIFY(!I->editableTextInterface());
         QVERIFY(I->state().readOnly);
+    }
+
+    void SchrittAendertNurDenTeil()
+    {
+        // Orca speaks an inserted text that ends up selected, but not a whole new text.
+        QPlatformAccessibility* Zugang = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(Zugang);
+        Zugang->setActive(true);
+        const auto Vorher = QAccessible::installUpdateHandler(Beobachter);
+        D->setDatum(T(2015, 1, 5));
+        D->setMarkiereNr(2);
+        Aenderungen.clear();
+        QTest::keyClick(D, Qt::Key_Up);
+        const QStringList Schritt = Aenderungen;
+        Aenderungen.clear();
+        QTest::keyClick(D, Qt::Key_Right);
+        const QStringList Weiter = Aenderungen;
+        QAccessible::installUpdateHandler(Vorher);
+        Zugang->setActive(false);
+        QCOMPARE(Schritt, (QStringList{"+0:Do", "+7:02"}));
+        QCOMPARE(D->selectedText(), QStringLiteral("2015"));
+        QVERIFY(Weiter.isEmpty());  // leaving an unchanged part changes no text
     }
 
     void KeinKontextmenue()

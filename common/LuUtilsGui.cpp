@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 #include <QWidget>
@@ -47,13 +48,29 @@ bool FensterNachVorne(QWidget* AFenster)
     return QApplication::activeWindow() == AFenster;
 }
 
+namespace {
+// The desktop's handler; where the platform offers none (a bare X server, the
+// offscreen platform), xdg-open stands in for it.
+bool DesktopOeffnen(const QUrl& AUrl)
+{
+    if (QDesktopServices::openUrl(AUrl))
+        return true;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString XdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return !XdgOpen.isEmpty() && QProcess::startDetached(XdgOpen, {AUrl.toString()});
+#else
+    return false;
+#endif
+}
+}
+
 int ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
                  const QString&, int)
 {
     constexpr int Erfolg = 42, NichtGefunden = 2, KeineZuordnung = 31;
     const QUrl Url(ADatei);
     if (Url.isValid() && Url.scheme().size() > 1) {  // one letter is a Windows drive
-        return QDesktopServices::openUrl(Url) ? Erfolg : KeineZuordnung;
+        return DesktopOeffnen(Url) ? Erfolg : KeineZuordnung;
     }
     const QFileInfo Info(ADatei);
     if (!Info.exists())
@@ -63,7 +80,7 @@ int ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, con
             ? Erfolg
             : NichtGefunden;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(Info.absoluteFilePath())) ? Erfolg : KeineZuordnung;
+    return DesktopOeffnen(QUrl::fromLocalFile(Info.absoluteFilePath())) ? Erfolg : KeineZuordnung;
 }
 
 namespace {

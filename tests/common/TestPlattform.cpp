@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 
 namespace {
@@ -183,6 +184,31 @@ private Q_SLOTS:
         QVERIFY(P.ShellOeffnen(nullptr, QStringLiteral("/usr/bin/touch"), Marke, Ordner.path(), QStringLiteral("open"),
                                SW_SHOWNORMAL) > 32);
         QTRY_VERIFY(QFile::exists(Marke));
+    }
+
+    void ShellOeffnetLinksUndDokumente()
+    {
+        // The desktop's handler, here a script that notes what it was asked to open.
+        QTemporaryDir Ordner;
+        const QString Protokoll = Ordner.filePath(QStringLiteral("geoeffnet.txt"));
+        const QString Skript = Ordner.filePath(QStringLiteral("xdg-open"));
+        QVERIFY(DateiSchreiben(Skript, QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(Protokoll).toUtf8()));
+        QFile::setPermissions(Skript, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray AlterPfad = qgetenv("PATH");
+        qputenv("PATH", Ordner.path().toLocal8Bit() + ':' + AlterPfad);
+        const QString Dokument = Ordner.filePath(QStringLiteral("History.txt"));
+        QVERIFY(DateiSchreiben(Dokument, "Neu"));
+        TQtPlattform P;
+        const int Link = P.ShellOeffnen(nullptr, QStringLiteral("https://example.org/merovan"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
+        const int Post = P.ShellOeffnen(nullptr, QStringLiteral("mailto:autor@example.org"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
+        const int Text = P.ShellOeffnen(nullptr, Dokument, {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
+        qputenv("PATH", AlterPfad);
+        QVERIFY(Link > 32 && Post > 32 && Text > 32);
+        QTRY_COMPARE(QString::fromUtf8(DateiLesen(Protokoll)).split(u'\n', Qt::SkipEmptyParts).size(), 3);
+        const QString Gesehen = QString::fromUtf8(DateiLesen(Protokoll));
+        QVERIFY(Gesehen.contains(QStringLiteral("https://example.org/merovan")));
+        QVERIFY(Gesehen.contains(QStringLiteral("mailto:autor@example.org")));
+        QVERIFY(Gesehen.contains(QUrl::fromLocalFile(Dokument).toString()) || Gesehen.contains(Dokument));
     }
 
     void FakeBeantwortetUndZeichnetAuf()

@@ -13,17 +13,27 @@ with open(tagebuch, "wb") as f:  # fields X and Y, day 42005, one entry 5 and 7
     f.write(bytes.fromhex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A".replace(" ", "")))
 
 lesen, schreiben = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-screen", "0", "1280x1024x24"], pass_fds=[schreiben],
-                        stderr=subprocess.DEVNULL)
+xvfb_log = open(os.path.join(heim, "xvfb.log"), "w+")
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-noreset", "-screen", "0", "1280x1024x24"], pass_fds=[schreiben],
+                        stdout=xvfb_log, stderr=subprocess.STDOUT)
 os.close(schreiben)
 anzeige = ":" + os.read(lesen, 16).decode().strip()
 umgebung = dict(os.environ, DISPLAY=anzeige, HOME=heim, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                 XDG_RUNTIME_DIR=heim)
 os.environ.update(DISPLAY=anzeige)
+# Without -noreset the server resets whenever its last client leaves (the bus launcher, this
+# probe) and refuses clients meanwhile. It says its number before every client can connect.
+bereit = time.time() + 20
+while subprocess.run(["xdotool", "getdisplaygeometry"], env=umgebung, capture_output=True).returncode != 0:
+    if time.time() > bereit:
+        print("FAIL: the X server on %s takes no clients" % anzeige)
+        sys.exit(1)
+    time.sleep(0.2)
 bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=umgebung,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 time.sleep(1)
-app = subprocess.Popen([programm, tagebuch], env=umgebung, stderr=subprocess.DEVNULL)
+protokoll = open(os.path.join(heim, "programm.log"), "w+")
+app = subprocess.Popen([programm, tagebuch], env=umgebung, stdout=protokoll, stderr=subprocess.STDOUT)
 
 
 def fenster():
@@ -46,7 +56,7 @@ def felder(knoten, liste):
 
 fehler = []
 try:
-    frist = time.time() + 20
+    frist = time.time() + 40
     boxen = []
     while time.time() < frist:
         a = fenster()
@@ -64,8 +74,12 @@ try:
         if lauf != (0, t.characterCount):
             fehler.append("attribute run of %s: %r" % (b.name, lauf))
 
-    wid = subprocess.run(["xdotool", "search", "--sync", "--name", "Merovan V1.02"], env=umgebung,
-                         capture_output=True, text=True, timeout=10).stdout.split()
+    try:
+        wid = subprocess.run(["xdotool", "search", "--sync", "--name", "Merovan V1.02"], env=umgebung,
+                             capture_output=True, text=True, timeout=20).stdout.split()
+    except subprocess.TimeoutExpired:
+        wid = []
+        fehler.append("no window named Merovan V1.02")
     if wid:
         subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], env=umgebung, timeout=10)
         subprocess.run(["xdotool", "key", "--window", wid[0], "Down"], env=umgebung, timeout=10)
@@ -87,5 +101,9 @@ finally:
 
 if fehler:
     print("FAIL: " + "; ".join(fehler))
+    protokoll.seek(0)
+    print("program exit %r, output:\n%s" % (app.returncode, protokoll.read()))
+    xvfb_log.seek(0)
+    print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
 print("PASS: names, texts and focus as a screen reader sees them")

@@ -2,8 +2,10 @@
 
 #include "Einzelinstanz.h"
 #include "GuiTestMain.h"
+#include "TestDateien.h"
 
 #include <QProcess>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -50,6 +52,19 @@ private Q_SLOTS:
 
         // Afterwards a new start is the first one again.
         QVERIFY(Pruefer.Erste());
+    }
+
+    void UebernimmtReste()
+    {
+        // A crashed instance leaves its lock (with a dead process) and its channel behind.
+        TEinzelinstanz Neu;
+        QVERIFY(DateiSchreiben(Neu.Sperrdatei(), "999999\nmerovan\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+        QVERIFY(DateiSchreiben(Neu.Kanal(), "alt"));
+        QVERIFY(Neu.Erste());
+        QSignalSpy Vorne(&Neu, &TEinzelinstanz::AktivierenGewuenscht);
+        TEinzelinstanz Zweite;
+        QVERIFY(Zweite.Senden(TEinzelinstanz::Aktivieren));
+        QTRY_COMPARE(Vorne.size(), 1);
     }
 
     void KanalMeldetDieBeidenBitten()

@@ -1,6 +1,5 @@
 #include "LuLayout.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -10,8 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTextEdit>
 #include <QWidget>
 

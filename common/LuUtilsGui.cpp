@@ -13,21 +13,29 @@
 #include <QWidget>
 #include <QWindow>
 
-QWidget* FindeFensterTitelEnde(const QString& AText)
+QWidgetList FensterInErstellungsfolge()
 {
     const QWidgetList Widgets = QApplication::topLevelWidgets();
+    QWidgetList Folge;
     // The window list keeps the order in which the windows were created.
     for (QWindow* Fenster : QGuiApplication::topLevelWindows()) {
-        const QString Titel = Fenster->title().left(260);
+        for (QWidget* W : Widgets) {
+            if (W->windowHandle() == Fenster)
+                Folge << W;
+        }
+    }
+    return Folge;
+}
+
+QWidget* FindeFensterTitelEnde(const QString& AText)
+{
+    for (QWidget* W : FensterInErstellungsfolge()) {
+        const QString Titel = W->windowTitle().left(260);
         if (Titel.isEmpty())
             continue;
         const qsizetype Stelle = Titel.indexOf(AText);
-        if (Stelle < 0 || Stelle + AText.size() != Titel.size())
-            continue;
-        for (QWidget* W : Widgets) {
-            if (W->windowHandle() == Fenster)
-                return W;
-        }
+        if (Stelle >= 0 && Stelle + AText.size() == Titel.size())
+            return W;
     }
     return nullptr;
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QWidgetList>
 
 class QWidget;
 
@@ -13,6 +14,9 @@ struct TSchriftart {
     QFont Font;
     QColor Farbe = Qt::black;
 };
+
+// The program's top-level windows that have a window handle, in the order they were created.
+QWidgetList FensterInErstellungsfolge();
 
 // The first of the program's top-level windows, in the order they were created,
 // whose title holds AText for the first time exactly at its end; null when none.

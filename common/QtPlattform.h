@@ -5,7 +5,6 @@
 #include "Plattform.h"
 
 #include <QHash>
-#include <QObject>
 
 class QSoundEffect;
 

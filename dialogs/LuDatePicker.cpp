@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
@@ -45,11 +44,6 @@ QDate AlsDatum(const QString& AText)
 QString OhnePlatzhalter(QString AText)
 {
     return AText.remove(u'_').remove(u' ');
-}
-
-int Tag(const QDate& ADatum)
-{
-    return DatumZuTag(ADatum);
 }
 
 }
@@ -206,7 +200,7 @@ void TDatePicker::CheckEingabe()
     const QDate D = AlsDatum(OhnePlatzhalter(text().mid(4)));
     if (!D.isValid())
         return;
-    const QString Feld = Wochentagsfeld(Tag(D));
+    const QString Feld = Wochentagsfeld(DatumZuTag(D));
     if (text().left(2) != Feld) {
         Ersetzen(0, 2, Feld);
         setSelection(Start, int(a.size()));
@@ -283,7 +277,7 @@ double TDatePicker::Datum()
         return FMinDatum;
     const QDate D = AlsDatum(s);
     if (D.isValid())
-        return std::clamp(double(Tag(D)), FMinDatum, FMaxDatum);
+        return std::clamp(double(DatumZuTag(D)), FMinDatum, FMaxDatum);
     // A day the month does not have (31.04., 30.02.) reads as the month's last day.
     static const int Monatstage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     bool JahrS = false, MonatS = false;
@@ -292,7 +286,7 @@ double TDatePicker::Datum()
     if (!JahrS || !MonatS)
         return FMinDatum;
     const QDate Ersatz(Jahr, Monat, Monat >= 1 && Monat <= 12 ? Monatstage[Monat - 1] : 30);
-    return Ersatz.isValid() ? Tag(Ersatz) : FMinDatum;
+    return Ersatz.isValid() ? DatumZuTag(Ersatz) : FMinDatum;
 }
 
 void TDatePicker::setDatum(double ADatum)
@@ -343,13 +337,13 @@ void TDatePicker::Schritt(bool AHochS, int n)
         const int Oben = Y == Max.year() ? Max.month() : 12;
         if (AHochS ? M >= Oben : M <= Unten)
             return;
-        setDatum(Tag(D.addMonths(AHochS ? 1 : -1)));
+        setDatum(DatumZuTag(D.addMonths(AHochS ? 1 : -1)));
     } else if (!AHochS && Y == Min.year()) {
         setDatum(FMinDatum);
     } else if (AHochS && Y == Max.year()) {
         setDatum(FMaxDatum);
     } else {
-        setDatum(Tag(D.addMonths(AHochS ? 12 : -12)));
+        setDatum(DatumZuTag(D.addMonths(AHochS ? 12 : -12)));
     }
 }
 

@@ -119,10 +119,11 @@ void TForm1::setStatusText(const QString& AText)
         SchalterEinrichten();
 }
 
-int TForm1::Panel0Textbreite() const
+int TForm1::Panel0Breite() const
 {
-    // Measured from the text: a fixed-width label reports its fixed width as its hint.
-    return FPanel0->fontMetrics().horizontalAdvance(FPanel0->text()) + 2 * FPanel0->margin() + 4;
+    // A fifth of the width, wider when a large font would cut the position. Measured
+    // from the text: a fixed-width label reports its fixed width as its hint.
+    return std::max(FPanel0Breite, FPanel0->fontMetrics().horizontalAdvance(FPanel0->text()) + 2 * FPanel0->margin() + 4);
 }
 
 int TForm1::StatusHoehe() const
@@ -157,15 +158,6 @@ void TForm1::setTagDatenNr(int ANr)
     SetStatusTag();
 }
 
-void TForm1::setFilename(const QString& AFilename)
-{
-    FFilename = AFilename;
-    QString Datei = QFileInfo(AFilename).fileName();
-    if (AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator()))
-        Datei.clear();
-    setWindowTitle((Datei.isEmpty() ? QStringLiteral("KeinName") : Datei) + QStringLiteral(" - ") + ProgrammTitel);
-}
-
 int TForm1::TagDatenCount() const
 {
     return FTagNr == 0 ? 0 : Daten.Tag(FTagNr - 1).Count();
@@ -181,8 +173,7 @@ void TForm1::SetStatusTag()
 
 void TForm1::Panel0Einrichten()
 {
-    // A fifth of the width, and wider when a large font would cut the position.
-    FPanel0->setFixedWidth(std::max(FPanel0Breite, Panel0Textbreite()));
+    FPanel0->setFixedWidth(Panel0Breite());
     if (StatusBar1->maximumHeight() != StatusHoehe())
         SchalterEinrichten();
 }
@@ -287,7 +278,7 @@ void TForm1::SchalterEinrichten()
 
     FClient->setFixedWidth(Breite);
     FPanel0Breite = (Breite / 100) * 20;
-    FPanel0->setFixedWidth(std::max(FPanel0Breite, Panel0Textbreite()));
+    FPanel0->setFixedWidth(Panel0Breite());
     const int StatusHoehe = this->StatusHoehe();
     StatusBar1->setFixedHeight(StatusHoehe);
 

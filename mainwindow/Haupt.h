@@ -104,6 +104,10 @@ public:
     // The file part of Filename; empty when no file is open.
     QString Dateiteil() const;
     bool Speichern(bool SpeichernUnterS);
+    void LesefehlerMelden(const QString& ADatei, const QString& AFehler);
+    // The status hints "Strg+N erzeugt einen neuen Tag" and "Strg+E erzeugt einen neuen Eintrag".
+    void HinweisNeuerTag();
+    void HinweisNeuerEintrag();
     // The unsaved-changes question; false when the calling command must stop.
     bool AenderungenGeklaert();
     void FormCloseQuery(bool& CanClose);
@@ -148,7 +152,7 @@ private:
     bool Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent);
     void Panel0Einrichten();
     int StatusHoehe() const;
-    int Panel0Textbreite() const;  // one line, or two when a large font wraps the hint
+    int Panel0Breite() const;  // one line, or two when a large font wraps the hint
 
     std::array<QLabel*, 11> FLabels{};
     std::array<TFeldEdit*, 11> FEdits{};

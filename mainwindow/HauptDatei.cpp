@@ -12,12 +12,41 @@
 #include <QKeySequence>
 
 namespace {
+// A name that ends with a path delimiter is a folder: no file is open.
+bool IstOrdner(const QString& AFilename)
+{
+    return AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator());
+}
+
 QString Ordnerteil(const QString& AFilename)
 {
-    if (AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator()))
+    if (IstOrdner(AFilename))
         return AFilename;
     return QDir::toNativeSeparators(QFileInfo(AFilename).absolutePath()) + QDir::separator();
 }
+}
+
+void TForm1::setFilename(const QString& AFilename)
+{
+    FFilename = AFilename;
+    const QString Datei = Dateiteil();
+    setWindowTitle((Datei.isEmpty() ? QStringLiteral("KeinName") : Datei) + QStringLiteral(" - ") + ProgrammTitel);
+}
+
+void TForm1::HinweisNeuerTag()
+{
+    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_N)) + QStringLiteral(" erzeugt einen neuen Tag"));
+}
+
+void TForm1::HinweisNeuerEintrag()
+{
+    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_E)) + QStringLiteral(" erzeugt einen neuen Eintrag"));
+}
+
+void TForm1::LesefehlerMelden(const QString& ADatei, const QString& AFehler)
+{
+    Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2")
+                           .arg(QDir::toNativeSeparators(ADatei), AFehler));
 }
 
 void TForm1::InitSaveOpenDialog()
@@ -31,7 +60,7 @@ void TForm1::InitSaveOpenDialog()
 
 QString TForm1::Dateiteil() const
 {
-    if (FFilename.endsWith(u'/') || FFilename.endsWith(QDir::separator()))
+    if (IstOrdner(FFilename))
         return {};
     return QFileInfo(FFilename).fileName();
 }
@@ -103,11 +132,10 @@ void TForm1::MenuDateiOeffnenClick()
         CaptionZuweisen(true);
         EditZuweisen();
         EditSetFocus(0);
-        setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_E)) + QStringLiteral(" erzeugt einen neuen Eintrag"));
+        HinweisNeuerEintrag();
         SaveDaten.Assign(Daten);
     } else if (!Fehler.isEmpty()) {
-        Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2")
-                               .arg(QDir::toNativeSeparators(Datei), Fehler));
+        LesefehlerMelden(Datei, Fehler);
     }
     // A file that is not a diary leaves the diary as it was, and its unsaved
     // changes stay marked as such.
@@ -137,7 +165,7 @@ void TForm1::MenuDateiCloseClick()
     CaptionZuweisen(false);
     EditZuweisen();
     EditSetFocus(0);
-    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_N)) + QStringLiteral(" erzeugt einen neuen Tag"));
+    HinweisNeuerTag();
 }
 
 void TForm1::FormCloseQuery(bool& CanClose)

@@ -8,11 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QKeySequence>
-#include <QWindow>
 
 void TForm1::showEvent(QShowEvent* AEvent)
 {
@@ -30,7 +26,7 @@ void TForm1::FormShow()
     CaptionZuweisen(true);
     FensterEinrichten();
     Timer1.start();
-    setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_N)) + QStringLiteral(" erzeugt einen neuen Tag"));
+    HinweisNeuerTag();
 }
 
 void TForm1::Timer1Timer()
@@ -45,11 +41,9 @@ void TForm1::Timer1Timer()
             SaveDaten.Assign(Daten);
             setTagNr(Daten.Count());
             setTagDatenNr(TagDatenCount());
-            setStatusText(TastenText(QKeySequence(Qt::CTRL | Qt::Key_E))
-                          + QStringLiteral(" erzeugt einen neuen Eintrag"));
+            HinweisNeuerEintrag();
         } else if (!Fehler.isEmpty()) {
-            Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2")
-                                   .arg(QDir::toNativeSeparators(FStartDatei), Fehler));
+            LesefehlerMelden(FStartDatei, Fehler);
             return;
         }
     }
@@ -63,12 +57,9 @@ void TForm1::Aktivieren()
     FensterNachVorne(this);
     // Then every other visible window of the program in creation order, so an
     // open modal dialog ends up in front of the main window.
-    const QWidgetList Widgets = QApplication::topLevelWidgets();
-    for (QWindow* Fenster : QGuiApplication::topLevelWindows()) {
-        for (QWidget* W : Widgets) {
-            if (W != this && W->windowHandle() == Fenster && W->isVisible())
-                FensterNachVorne(W);
-        }
+    for (QWidget* W : FensterInErstellungsfolge()) {
+        if (W != this && W->isVisible())
+            FensterNachVorne(W);
     }
 }
 

@@ -1,5 +1,7 @@
 // Loading, saving and comparing diaries of 1,000 to 100,000 days, next to merely
 // reading the file's bytes. "--spitze N" loads N days once and prints the peak memory.
+// "--dauerspeichern DATEI N [SAVES]" saves two versions of an N-day diary to
+// DATEI by turns until it is killed, or SAVES times (scripts/kill-speichern.sh).
 
 #include "Tagebuch.h"
 
@@ -105,6 +107,25 @@ int main(int argc, char** argv)
         getrusage(RUSAGE_SELF, &Nachher);
         std::printf("%d days, file %lld bytes: peak RSS %ld KiB before the load, %ld KiB after\n", D.Count(),
                     QFile(Pfad).size(), Vorher.ru_maxrss, Nachher.ru_maxrss);
+        return 0;
+    }
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "--dauerspeichern") == 0) {
+        const QString Datei = QString::fromLocal8Bit(argv[2]);
+        TDaten A = GrossesTagebuch(std::atoi(argv[3]));
+        TDaten B(A);
+        B.Tag(0).Kommentar = QStringLiteral("Die andere Fassung");
+        TTag Mehr(1);
+        Mehr.Add(QStringList{"1"});
+        B.Add(Mehr);
+        // The two versions for comparison, then the first save; the marker says all are there.
+        if (!A.SaveToFile(Datei + QStringLiteral(".a")) || !B.SaveToFile(Datei + QStringLiteral(".b"))
+            || !A.SaveToFile(Datei) || !QFile(Datei + QStringLiteral(".bereit")).open(QIODevice::WriteOnly))
+            return 1;
+        // A limit, if given, ends the loop after that many further saves.
+        const int Grenze = argc == 5 ? std::atoi(argv[4]) : -1;
+        for (int n = 0; n != Grenze; ++n)
+            if (!(n % 2 ? A : B).SaveToFile(Datei))
+                return 1;
         return 0;
     }
 #endif

@@ -5,12 +5,11 @@
 
 #include "TDaten.h"
 
+#include "Dateizugriff.h"
 #include "LuUtils.h"
 #include "Plattform.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -94,10 +93,22 @@ bool TDaten::LoadFromBytes(const QByteArray& AInhalt)
     if (!Leser.String(S) || S != QLatin1String(Magie))
         return false;
 
+    // Padding gives every entry a line per field name, so a few bytes could ask
+    // for billions of lines. A file this program writes holds at least two bytes
+    // per line, so the lines padding may create are bounded by the file's size.
+    const qint64 MaxPolsterZeilen = qint64(AInhalt.size()) + 65536;
+    qint64 PolsterZeilen = 0;
+    qint64 Eintraege = 0;
+    const auto PolsterErlaubt = [&](qint64 AEintraege, qsizetype AFelder) {
+        PolsterZeilen += AEintraege * qint64(AFelder);
+        return PolsterZeilen <= MaxPolsterZeilen;
+    };
+
     // Everything is read into a fresh set first, so a damaged file changes nothing.
     TDaten Neu;
     // The smallest day record: date, empty comment, entry count.
     constexpr qsizetype MinTagBytes = 4 + 2 + 4;
+    bool LetzterBlockLeerS = false;
     while (Leser.Rest() > 0) {
         QString FelderStr;
         qint32 N = 0;
@@ -106,6 +117,7 @@ bool TDaten::LoadFromBytes(const QByteArray& AInhalt)
         Neu.Felder = TextZeilen(FelderStr);
         if (N > 0 && N > Leser.Rest() / MinTagBytes)
             return false;
+        LetzterBlockLeerS = N <= 0;
         for (qint32 i = 0; i < N; ++i) {
             TTag T(0);
             qint32 M = 0;
@@ -119,8 +131,11 @@ bool TDaten::LoadFromBytes(const QByteArray& AInhalt)
                     return false;
                 T.Add(S);
             }
+            Eintraege += T.Count();
             // The first day of a block pads every day to this block's field names;
             // after that only the new day can be short.
+            if (!PolsterErlaubt(i == 0 ? Eintraege : T.Count(), Neu.Felder.size()))
+                return false;
             if (i == 0)
                 Neu.Add(T);
             else
@@ -129,7 +144,11 @@ bool TDaten::LoadFromBytes(const QByteArray& AInhalt)
     }
     // A last block without days brings field names but pads nothing; every
     // entry must still hold a line for each field name.
-    Neu.MinTagDaten(int(Neu.Felder.size()));
+    if (LetzterBlockLeerS) {
+        if (!PolsterErlaubt(Eintraege, Neu.Felder.size()))
+            return false;
+        Neu.MinTagDaten(int(Neu.Felder.size()));
+    }
     Felder = std::move(Neu.Felder);
     Liste = std::move(Neu.Liste);
     return true;
@@ -139,17 +158,9 @@ bool TDaten::LoadFromFile(const QString& AFilename, QString* AFehler)
 {
     if (AFilename.isEmpty() || !QFileInfo::exists(AFilename))
         return true;
-    QFile Datei(AFilename);
-    if (!Datei.open(QIODevice::ReadOnly)) {
-        FehlerSetzen(AFehler, Datei.errorString());
+    QByteArray Inhalt;
+    if (!DateiEinlesen(AFilename, Inhalt, AFehler))
         return false;
-    }
-    const QByteArray Inhalt = Datei.readAll();
-    if (Datei.error() != QFileDevice::NoError) {
-        FehlerSetzen(AFehler, Datei.errorString());
-        return false;
-    }
-    Datei.close();
     if (!LoadFromBytes(Inhalt)) {
         FehlerSetzen(AFehler, QString());
         Plattform().Information(UnbekanntesFormatText());
@@ -220,32 +231,8 @@ bool TDaten::SaveToFile(const QString& AFilename, QString* AFehler)
         return false;
     }
     QByteArray Inhalt;
-    if (!SaveToBytes(Inhalt, AFehler))
+    if (!SaveToBytes(Inhalt, AFehler) || !DateiErsetzen(AFilename, Inhalt, AFehler))
         return false;
-
-    const bool NeuS = !QFileInfo::exists(AFilename);
-    if (!NeuS) {
-        // The atomic replace would pass over a write-protected file; refuse as a direct write would.
-        QFile Alt(AFilename);
-        if (!Alt.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            FehlerSetzen(AFehler, Alt.errorString());
-            return false;
-        }
-    }
-    QSaveFile Datei(AFilename);
-    if (!Datei.open(QIODevice::WriteOnly)) {
-        FehlerSetzen(AFehler, Datei.errorString());
-        return false;
-    }
-    // A diary holds health data: a new file is for its owner only. An existing
-    // file keeps its permissions.
-    if (NeuS)
-        Datei.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (Datei.write(Inhalt) != Inhalt.size() || !Datei.commit()) {
-        FehlerSetzen(AFehler, Datei.errorString());
-        Datei.cancelWriting();
-        return false;
-    }
     MaxTagDaten(int(Felder.size()));
     return true;
 }

@@ -1,7 +1,13 @@
+#include "Dateizugriff.h"
 #include "LuUtils.h"
 #include "TDaten.h"
 #include "TestDateien.h"
 #include "TFakePlattform.h"
+
+#ifdef Q_OS_LINUX
+#include "Systemfehler.h"
+#include "Tmpfs.h"
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -49,6 +55,28 @@ TDaten Vielfalt()
     }
     return D;
 }
+
+// A diary of about AKiB kilobytes: one day per 100 bytes.
+TDaten Gross(int AKiB)
+{
+    TDaten D;
+    D.Felder = QStringList{"Blutzucker", "Insulin"};
+    for (int i = 0; i < AKiB * 10; ++i) {
+        TTag T(42005 + i);
+        T.Kommentar = QString(60, QChar(u'a' + i % 26));
+        T.Add(QStringList{QString::number(100 + i % 200), QStringLiteral("8")});
+        D.Add(T);
+    }
+    return D;
+}
+
+// The file names in a folder, hidden ones included: a left temporary file shows here.
+QStringList Namen(const QString& AOrdner)
+{
+    return QDir(AOrdner).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+const QString VollText = QStringLiteral("Auf dem Datenträger ist nicht genügend Speicherplatz frei.");
 
 }
 
@@ -274,6 +302,254 @@ private Q_SLOTS:
 #endif
     }
 
+#ifdef Q_OS_LINUX
+    // A real full disk: the old diary fills a 4 KiB tmpfs; the smaller new
+    // content does not fit beside it. Before, the save reported success and
+    // left an empty file.
+    void VollerDatentraeger()
+    {
+        const QString Ordner = Tmpfs::Einhaengen("size=4k,mode=0700");
+        if (Ordner.isEmpty())
+            QSKIP("no private mount namespace here");
+        const QString Datei = Ordner + QStringLiteral("/Tagebuch.MRV");
+        TDaten D;
+        D.Felder = QStringList{"Blutzucker", "Insulin", "Broteinheiten"};
+        for (int i = 0; i < 3; ++i) {
+            TTag T(42005 + i);
+            T.Kommentar = QStringLiteral("Kommentar des Tages %1").arg(i);
+            T.Add(QStringList{"110", "4", "2"});
+            D.Add(T);
+        }
+        QVERIFY(D.SaveToFile(Datei));
+        const QByteArray Alt = DateiLesen(Datei);
+        QVERIFY(Alt.size() < 4096);
+
+        TDaten Klein;
+        QVERIFY(Klein.LoadFromBytes(Hex(Beispiel37)));
+        Klein.Tag(0).TagDaten[0] << QStringLiteral("überzählig");
+        QString Fehler;
+        QVERIFY(!Klein.SaveToFile(Datei, &Fehler));
+        QCOMPARE(Fehler, VollText);
+        QCOMPARE(DateiLesen(Datei), Alt);
+        QCOMPARE(Namen(Ordner), QStringList{"Tagebuch.MRV"});
+        QCOMPARE(Klein.Tag(0).TagDaten[0].size(), 3);  // nothing trimmed in memory
+
+        // Space freed: the same save now goes through.
+        QVERIFY(QFile::remove(Datei));
+        QVERIFY(Klein.SaveToFile(Datei, &Fehler));
+        QCOMPARE(DateiLesen(Datei), Hex(Beispiel37));
+        Tmpfs::Aushaengen(Ordner);
+    }
+
+    void SchreibgeschuetzterDatentraeger()
+    {
+        const QString Ordner = Tmpfs::Einhaengen("size=64k,mode=0700", MS_RDONLY);
+        if (Ordner.isEmpty())
+            QSKIP("no private mount namespace here");
+        TDaten D = Vielfalt();
+        QString Fehler;
+        QVERIFY(!D.SaveToFile(Ordner + QStringLiteral("/neu.MRV"), &Fehler));
+        QCOMPARE(Fehler, QStringLiteral("Der Datenträger ist schreibgeschützt."));
+        Tmpfs::Aushaengen(Ordner);
+    }
+
+    // A disk that fills up after N more bytes, at every point of the write;
+    // contents small enough to sit in a write buffer included.
+    void DatentraegerVollNachNBytes_data()
+    {
+        QTest::addColumn<int>("KiB");
+        QTest::addColumn<qint64>("Frei");
+        for (int KiB : {1, 16})
+            for (qint64 Frei : {0, 1, 100, 4096, 8191})
+                if (Frei < KiB * 1024)
+                    QTest::addRow("%d KiB, %lld frei", KiB, Frei) << KiB << Frei;
+    }
+    void DatentraegerVollNachNBytes()
+    {
+        QFETCH(int, KiB);
+        QFETCH(qint64, Frei);
+        const QString Datei = Pfad("voll.mrv");
+        TDaten D = Vielfalt();
+        QVERIFY(D.SaveToFile(Datei));
+        const QByteArray Alt = DateiLesen(Datei);
+        TDaten Neu = Gross(KiB);
+        Neu.Tag(0).TagDaten[0] << QStringLiteral("drei");
+        QVERIFY(Bytes(Neu).size() > Frei);
+
+        QString Fehler;
+        {
+            TSystemfehlerSetzen Voll({FOrdner.path(), Frei});
+            QVERIFY(!Neu.SaveToFile(Datei, &Fehler));
+            QVERIFY(TSystemfehlerSetzen::Treffer() > 0);
+        }
+        QCOMPARE(Fehler, VollText);
+        QCOMPARE(DateiLesen(Datei), Alt);
+        QCOMPARE(Neu.Tag(0).TagDaten[0].size(), 3);
+        QVERIFY2(!Namen(FOrdner.path()).join(u' ').contains(QStringLiteral(".merovan-")),
+                 qPrintable(Namen(FOrdner.path()).join(u' ')));
+    }
+
+    // A sync, a close or a stat that fails: nothing may count as saved.
+    void SystemMeldetFehler_data()
+    {
+        QTest::addColumn<int>("Sync");
+        QTest::addColumn<int>("Close");
+        QTest::addColumn<int>("Stat");
+        QTest::addColumn<bool>("NeuS");
+        QTest::newRow("fdatasync EIO") << EIO << 0 << 0 << false;
+        QTest::newRow("close EIO") << 0 << EIO << 0 << false;
+        QTest::newRow("close ENOSPC") << 0 << ENOSPC << 0 << false;
+        QTest::newRow("stat EIO, alte Datei") << 0 << 0 << EIO << false;
+        QTest::newRow("stat EIO, neue Datei") << 0 << 0 << EIO << true;
+    }
+    void SystemMeldetFehler()
+    {
+        QFETCH(int, Sync);
+        QFETCH(int, Close);
+        QFETCH(int, Stat);
+        QFETCH(bool, NeuS);
+        const QString Datei = Pfad("sync.mrv");
+        QFile::remove(Datei);
+        if (!NeuS)
+            QVERIFY(DateiSchreiben(Datei, Hex(Leer13)));
+        TDaten D = Vielfalt();
+        QString Fehler;
+        {
+            TSystemfehlerSetzen Regel({FOrdner.path(), -1, Sync, Close, Stat});
+            QVERIFY(!D.SaveToFile(Datei, &Fehler));
+            QVERIFY(TSystemfehlerSetzen::Treffer() >= 1);
+        }
+        QCOMPARE(Fehler, SystemfehlerText(Sync | Close | Stat));
+        if (NeuS)
+            QVERIFY(!QFile::exists(Datei));
+        else
+            QCOMPARE(DateiLesen(Datei), Hex(Leer13));
+        QVERIFY(!Namen(FOrdner.path()).join(u' ').contains(QStringLiteral(".merovan-")));
+        // And without the fault the same save works, with the mode it should have.
+        QVERIFY(D.SaveToFile(Datei, &Fehler));
+        QVERIFY(QFile::permissions(Datei) & QFileDevice::WriteOwner);
+    }
+#endif
+
+    // A save killed half-way leaves its temporary file; the next save of that diary removes it.
+    void AlteTempdateiWirdEntfernt()
+    {
+        const QString Datei = Pfad("rest.mrv");
+        const QString Rest = FOrdner.filePath(TempPrefix(Datei) + QStringLiteral("Ab12Cd"));
+        const QString Fremd = FOrdner.filePath(TempPrefix(Datei) + QStringLiteral("notizen.txt"));
+        QVERIFY(DateiSchreiben(Rest, QByteArray("halb")));
+        QVERIFY(DateiSchreiben(Fremd, QByteArray("nicht unsere")));
+        TDaten D = Vielfalt();
+        QVERIFY(D.SaveToFile(Datei));
+        QVERIFY(!QFile::exists(Rest));
+        QVERIFY(QFile::exists(Fremd));
+        QVERIFY(QFile::remove(Fremd));
+    }
+
+    void DeutscheFehlertexte()
+    {
+        TDaten D = Vielfalt();
+        QString Fehler;
+        QVERIFY(!D.SaveToFile(Pfad("fehlt/neu.mrv"), &Fehler));
+        QCOMPARE(Fehler, QStringLiteral("Die Datei oder der Ordner existiert nicht."));
+        QVERIFY(!D.SaveToFile(FOrdner.path(), &Fehler));
+        QCOMPARE(Fehler, QStringLiteral("Der Name bezeichnet einen Ordner, keine Datei."));
+        QVERIFY(SystemfehlerText(EDQUOT) == VollText);
+        QVERIFY(SystemfehlerText(12345).startsWith(QStringLiteral("Systemfehler 12345 (")));
+    }
+
+    // A link stays a link; the file it points to gets the new content.
+    void VerknuepfungBleibt()
+    {
+        const QString Ziel = Pfad("ziel.mrv");
+        const QString Link = Pfad("link.mrv");
+        QVERIFY(DateiSchreiben(Ziel, Hex(Leer13)));
+        QVERIFY(QFile::link(Ziel, Link));
+        TDaten D = Vielfalt();
+        QVERIFY(D.SaveToFile(Link));
+        QVERIFY(QFileInfo(Link).isSymLink());
+        QCOMPARE(DateiLesen(Ziel), Bytes(D));
+    }
+
+    // Padding every entry to the field names must not turn a small file into
+    // gigabytes: 125 KB asking for 983 million lines is refused, unchanged.
+    void PolsterbombeWirdAbgelehnt_data()
+    {
+        QTest::addColumn<QByteArray>("Felder");
+        QTest::addColumn<int>("Eintraege");
+        QByteArray Leer;
+        for (int i = 0; i < 32767; ++i)
+            Leer += "\r\n";
+        QTest::newRow("32767 leere Namen, 30000 Eintraege") << Leer << 30000;
+        QTest::newRow("65535 einzelne CR, 30000 Eintraege") << QByteArray(65535, '\r') << 30000;
+        QTest::newRow("32767 leere Namen, ohne Tage") << Leer << -1;
+    }
+    void PolsterbombeWirdAbgelehnt()
+    {
+        QFETCH(QByteArray, Felder);
+        QFETCH(int, Eintraege);
+        auto Int = [](QByteArray& A, qint32 v) {
+            const quint32 u = quint32(v);
+            A += char(u & 0xFF);
+            A += char(u >> 24);
+            A += char((u >> 16) & 0xFF);
+            A += char((u >> 8) & 0xFF);
+        };
+        QByteArray A = Hex("00054D52563031");
+        A += char(Felder.size() >> 8);
+        A += char(Felder.size() & 0xFF);
+        A += Felder;
+        if (Eintraege >= 0) {
+            Int(A, 1);
+            Int(A, 42005);
+            A += Hex("0000");
+            Int(A, Eintraege);
+            A += QByteArray(2 * Eintraege, '\0');
+        } else {
+            // Days first under no names, then a last block of names alone.
+            Int(A, 1);
+            Int(A, 42005);
+            A += Hex("0000");
+            Int(A, 30000);
+            A += QByteArray(2 * 30000, '\0');
+            A += char(Felder.size() >> 8);
+            A += char(Felder.size() & 0xFF);
+            A += Felder;
+            Int(A, 0);
+        }
+        TDaten D = Vielfalt();
+        QVERIFY(!D.LoadFromBytes(A));
+        QCOMPARE(D.Count(), 40);
+        QCOMPARE(D.Felder.size(), 3);
+    }
+
+    // The bound leaves room for any diary this program writes: ten fields of
+    // empty values, and entries written with fewer lines than there are names.
+    void PolsterGrenzeLaesstEchteTagebuecher()
+    {
+        TDaten D;
+        for (int f = 0; f < 10; ++f)
+            D.Felder << QStringLiteral("Feld %1").arg(f);
+        for (int i = 0; i < 2000; ++i) {
+            TTag T(42005 + i);
+            for (int e = 0; e < 6; ++e)
+                T.Add(QStringList(10, QString()));
+            D.Add(T);
+        }
+        TDaten Gelesen;
+        QVERIFY(Gelesen.LoadFromBytes(Bytes(D)));
+        QVERIFY(Gelesen.Ident(D));
+
+        QByteArray Kurz = Hex("00054D52563031");
+        const QByteArray Namen = "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nJ\r\n";
+        Kurz += char(0);
+        Kurz += char(Namen.size());
+        Kurz += Namen + Hex("01000000 150000A4 0000 E8000003") + QByteArray(2 * 1000, '\0');
+        QVERIFY(Gelesen.LoadFromBytes(Kurz));
+        QCOMPARE(Gelesen.Tag(0).TagDaten.size(), 1000);
+        QCOMPARE(Gelesen.Tag(0).TagDaten[999].size(), 10);
+    }
+
     void FehlenderOrdnerOderName()
     {
         TDaten D = Vielfalt();
@@ -318,5 +594,13 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDatenDatei)
+int main(int argc, char** argv)
+{
+#ifdef Q_OS_LINUX
+    Tmpfs::Vorbereiten();  // before Qt starts any thread
+#endif
+    QCoreApplication App(argc, argv);
+    TestDatenDatei Test;
+    return QTest::qExec(&Test, argc, argv);
+}
 #include "TestDatenDatei.moc"

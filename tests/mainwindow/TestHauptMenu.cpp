@@ -13,6 +13,10 @@
 #include <QTest>
 #include <memory>
 
+#ifdef Q_OS_LINUX
+#include "Systemfehler.h"
+#endif
+
 namespace {
 
 // The day numbers of the jump fixture: Thu, Fri, Mon, Fri of the week after.
@@ -254,6 +258,40 @@ private Q_SLOTS:
         QVERIFY(F->isVisible());
         QCOMPARE(P->Texte(TFakePlattform::TArt::Fehler).size(), 2);
     }
+
+#ifdef Q_OS_LINUX
+    // Ctrl+S on a full disk: the user is told why, the old file stays, the
+    // change stays unsaved; once there is room again, Ctrl+S saves it.
+    void VollerDatentraeger()
+    {
+        QVERIFY(Zeigen(*F, *P, {"A", "B"}, {1}, 1, 1));
+        const QString Datei = Pfad("Voll.MRV");
+        QVERIFY(F->Daten.SaveToFile(Datei));
+        F->setFilename(Datei);
+        const QByteArray Alt = DateiLesen(Datei);
+        F->Edit(1)->setFocus();
+        F->Edit(1)->clear();
+        QTest::keyClicks(F->Edit(1), QStringLiteral("123"));
+        {
+            TSystemfehlerSetzen Voll({FOrdner.path(), 0});
+            Taste(Qt::Key_S);
+        }
+        const QStringList Fehler = P->Texte(TFakePlattform::TArt::Fehler);
+        QCOMPARE(Fehler.size(), 1);
+        QVERIFY2(Fehler[0].contains(QDir::toNativeSeparators(Datei)), qPrintable(Fehler[0]));
+        QVERIFY2(Fehler[0].contains(QStringLiteral("nicht genügend Speicherplatz")), qPrintable(Fehler[0]));
+        QCOMPARE(DateiLesen(Datei), Alt);
+        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QCOMPARE(Sichtbar(F->MenuDatei, {F->MenuDateiSpeichern}), QList<bool>{true});
+
+        Taste(Qt::Key_S);
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Fehler).size(), 1);
+        TDaten Gelesen;
+        QVERIFY(Gelesen.LoadFromFile(Datei));
+        QCOMPARE(Gelesen.Tag(0).TagDaten[0], (QStringList{"123", "11"}));
+        QCOMPARE(Sichtbar(F->MenuDatei, {F->MenuDateiSpeichern}), QList<bool>{false});
+    }
+#endif
 
     void OeffnenMitAenderungen()
     {

@@ -1,5 +1,7 @@
 #include "Haupt.h"
 
+#include "Felder.h"
+#include "GeheDatum.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "Plattform.h"
@@ -92,6 +94,10 @@ TForm1::TForm1(const QString& AStartDatei)
     InitSaveOpenDialog();
     setTagNr(0);
     QDir().mkpath(DatenOrdner());
+
+    // The dialogs, once for the program's life, in the order the program creates its windows.
+    FelderForm = new TFelderForm(this);
+    GeheDatumForm = new TGeheDatumForm(this);
 }
 
 TForm1::~TForm1()

@@ -18,6 +18,8 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
+class TFelderForm;
+class TGeheDatumForm;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -89,10 +91,22 @@ public:
     QAction* MenuSprungWocheZurueck;
     QAction* MenuSprungErsterEintrag;
     QAction* MenuSprungLetzterEintrag;
+    QMenu* MenuAkt;
+    QAction* MenuAktNeuerTag;
+    QAction* MenuAktNeuerEintrag;
+    QAction* MenuAktTagKopieren;
+    QAction* MenuAktTagVerschieben;
+    QAction* MenuAktFelder;
+    QAction* MenuAktKommentar;
+    QAction* MenuAktLoescheEintrag;
+    QAction* MenuAktLoescheTag;
     QMenu* PopupMenu1;
+    QAction* PuNeuerTag;
+    QAction* PuLoescheTag;
 
     void DateiMenuUpdate();
     void SprungMenuUpdate();
+    void AktMenuUpdate();
     // The state the last update gave an item; the item itself stays enabled
     // between openings so that its shortcut always reaches the update.
     bool Freigegeben(QAction* AItem) const { return FFreigabe.value(AItem, true); }
@@ -112,6 +126,19 @@ public:
     bool AenderungenGeklaert();
     void FormCloseQuery(bool& CanClose);
 
+    // The dialogs the commands open, created once with the window.
+    TFelderForm* FelderForm;
+    TGeheDatumForm* GeheDatumForm;
+
+    // Day and entry commands.
+    void NeuerTag();
+    void NeuerEintrag();
+    bool FelderOk();
+    // The date dialog with ADatum and the caption of ANr; the chosen day, 0 when cancelled.
+    int DatumEingeben(int ADatum, int ANr);
+    // Shows day ANr (0-based) at its last entry, the focus on the date line.
+    void GeheZuTag(int ANr);
+
 public Q_SLOTS:
     void Timer1Timer();
     void MenuDateiOeffnenClick();
@@ -127,6 +154,14 @@ public Q_SLOTS:
     void MenuSprungErsterEintragClick();
     void MenuSprungLetzterEintragClick();
     void PopupMenu1Popup();
+    void MenuAktNeuerTagClick();
+    void MenuAktNeuerEintragClick();
+    void MenuAktTagKopierenClick();
+    void MenuAktTagVerschiebenClick();
+    void MenuAktFelderClick();
+    void Button1Click();  // also "&Kommentar des Tages ändern..."
+    void MenuAktLoescheEintragClick();
+    void MenuAktLoescheTagClick();
     void Aktivieren();             // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 
@@ -146,6 +181,8 @@ private:
     bool IstMenuTaste(const QKeyEvent* AEvent) const;
     void Springen(bool AMoeglichS, int ATagNr, int ATagDatenNr, int AFokus);
     void DateiDialogVorbereiten(TDateiDialog& ADialog);
+    void AktionenErstellen();
+    void TagVerschiebenOderKopieren(bool KopierenS);
 
     QHash<QAction*, bool> FFreigabe;
     QList<QAction*> FBefehle;

@@ -45,7 +45,9 @@ void TForm1::MenusErstellen()
     MenuSprungLetzterEintrag = Befehl(MenuSprung, QStringLiteral("&Letzter Eintrag des Tages"),
                                       Qt::CTRL | Qt::Key_End, &TForm1::MenuSprungLetzterEintragClick);
 
-    for (QMenu* M : {MenuDatei, MenuSprung}) {
+    AktionenErstellen();
+
+    for (QMenu* M : {MenuDatei, MenuSprung, MenuAkt}) {
         // Opened: the update shows the true states. Closed again: every item is
         // enabled once more, so a shortcut is never swallowed by a stale state.
         connect(M, &QMenu::aboutToShow, this, [this, M] {
@@ -59,14 +61,21 @@ void TForm1::MenusErstellen()
         });
     }
 
-    // The date line's own menu; its items come with the commands they run.
+    // The date line's own menu: its items run the commands of the menu items of the same name.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto Pu = [this](const char* AName, const QString& AText, void (TForm1::*ABefehl)()) {
+        QAction* A = PopupMenu1->addAction(AText);
+        A->setObjectName(QLatin1String(AName));
+        connect(A, &QAction::triggered, this, ABefehl);
+        return A;
+    };
+    PuNeuerTag = Pu("PuNeuerTag", QStringLiteral("Neuen Tag erstellen..."), &TForm1::MenuAktNeuerTagClick);
+    PuLoescheTag = Pu("PuLoescheTag", QStringLiteral("Lösche aktuellen Tag"), &TForm1::MenuAktLoescheTagClick);
     Edit(0)->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Edit(0), &QWidget::customContextMenuRequested, this, [this](const QPoint& AOrt) {
         PopupMenu1Popup();
-        if (!PopupMenu1->isEmpty())
-            PopupMenu1->exec(Edit(0)->mapToGlobal(AOrt));
+        PopupMenu1->exec(Edit(0)->mapToGlobal(AOrt));
     });
 }
 
@@ -96,6 +105,8 @@ void TForm1::MenuUpdate(QMenu* AMenu)
         DateiMenuUpdate();
     else if (AMenu == MenuSprung)
         SprungMenuUpdate();
+    else if (AMenu == MenuAkt)
+        AktMenuUpdate();
 }
 
 bool TForm1::IstMenuTaste(const QKeyEvent* AEvent) const
@@ -132,7 +143,10 @@ void TForm1::SprungMenuUpdate()
 void TForm1::PopupMenu1Popup()
 {
     DateiMenuUpdate();
+    AktMenuUpdate();
     SprungMenuUpdate();
+    for (QAction* A : PopupMenu1->actions())
+        A->setEnabled(Freigegeben(A));
 }
 
 // A move to another day lands on its last entry (ATagDatenNr < 0).

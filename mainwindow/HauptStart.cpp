@@ -50,6 +50,9 @@ void TForm1::Timer1Timer()
     CaptionZuweisen(true);
     EditZuweisen();
     EditSetFocus(0);
+    // A new user, or a file without days: lead to the first day.
+    if (FTagNr == 0)
+        MenuAktNeuerTagClick();
 }
 
 void TForm1::Aktivieren()

@@ -25,14 +25,19 @@ inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEi
 }
 
 // Shows F, waits for its start step, then puts the diary on show at ATag/AEintrag as saved.
+// The start step finds no day and asks the first-run question; it is answered No here.
 inline bool Zeigen(TForm1& F, TFakePlattform& P, const QStringList& AFelder, const QList<int>& AEintraege,
                    int ATag, int AEintrag, const QList<int>& ADaten = {})
 {
+    P.Antworten << TPlattform::TAntwort::Nein;
     F.show();
     if (!QTest::qWaitForWindowActive(&F))
         return false;
     if (!QTest::qWaitFor([&F] { return !F.Timer1.isActive(); }))
         return false;
+    if (P.Meldungen.size() != 1 || !P.Meldungen[0].Text.startsWith(QStringLiteral("Es ist noch kein Tag vorhanden!")))
+        return false;
+    P.Meldungen.clear();
     Fuellen(F.Daten, AFelder, AEintraege, ADaten);
     F.SaveDaten.Assign(F.Daten);
     F.CaptionZuweisen(false);

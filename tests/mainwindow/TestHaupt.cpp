@@ -59,9 +59,16 @@ private Q_SLOTS:
         QCOMPARE(F->Datum(), 42009);
         QVERIFY(F->Filename().endsWith(QStringLiteral("Merovan/")));
         QVERIFY(QDir(TForm1::DatenOrdner()).exists());
+        // No day yet: the start step asks the first-run question; No leaves the empty window.
+        P->Antworten << TPlattform::TAntwort::Nein;
         F->show();
         QVERIFY(QTest::qWaitForWindowActive(F.get()));
         QTRY_VERIFY(!F->Timer1.isActive());
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Frage),
+                 QStringList{"Es ist noch kein Tag vorhanden!\r\nNach Klick auf \"Ja\" werden Sie nach "
+                             "Feldbezeichnungen gefragt. \r\nGeben Sie dann alle Felder ein, die benötigt werden."
+                             "\r\nAnschließend wird nach dem Erstellungsdatum des Tages gefragt.\r\nSoll jetzt ein "
+                             "neuer Tag erstellt werden?"});
         QCOMPARE(F->StatusText(), QStringLiteral("Strg+N erzeugt einen neuen Tag"));
         QCOMPARE(F->Edit(0)->text(), QStringLiteral("Mo., 05. Jänner 2015"));
         QCOMPARE(QApplication::focusWidget(), F->Edit(0));
@@ -403,9 +410,11 @@ private Q_SLOTS:
         const QString Datei = Ordner.filePath(QStringLiteral("brief.txt"));
         QVERIFY(DateiSchreiben(Datei, "Lieber Doktor"));
         F = std::make_unique<TForm1>(Datei);
+        P->Antworten << TPlattform::TAntwort::Nein;
         F->show();
         QTRY_VERIFY(!F->Timer1.isActive());
         QCOMPARE(P->Texte(TFakePlattform::TArt::Information).size(), 1);
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Frage).size(), 1);  // then the first-run question
         // The file is not taken as the diary's name, so no save can write over it.
         QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
         QCOMPARE(F->PositionText(), QStringLiteral("Tag: 0/0|0/0"));
@@ -415,9 +424,10 @@ private Q_SLOTS:
     {
         F.reset();
         F = std::make_unique<TForm1>(QStringLiteral("/gibt/es/nicht.MRV"));
+        P->Antworten << TPlattform::TAntwort::Nein;
         F->show();
         QTRY_VERIFY(!F->Timer1.isActive());
-        QVERIFY(P->Meldungen.isEmpty());
+        QCOMPARE(P->Meldungen.size(), 1);  // the first-run question only
         QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
     }
 
@@ -483,7 +493,7 @@ private Q_SLOTS:
                 Tasten << Ohne.mid(i + 1, 1).toLower();
         }
         QCOMPARE(Tasten.size(), QSet<QString>(Tasten.begin(), Tasten.end()).size());
-        QCOMPARE(Tasten, (QStringList{"d", "s"}));
+        QCOMPARE(Tasten, (QStringList{"d", "s", "k"}));
     }
 
     void SchliessenUebernimmtWerte()

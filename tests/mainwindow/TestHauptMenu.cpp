@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #ifdef Q_OS_LINUX
@@ -67,7 +68,7 @@ private Q_SLOTS:
         QStringList Menues;
         for (QAction* A : F->menuBar()->actions())
             Menues << A->text();
-        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge"}));
+        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge", "A&ktionen"}));
         QStringList Datei;
         for (QAction* A : F->MenuDatei->actions()) {
             if (!A->isSeparator())
@@ -83,6 +84,19 @@ private Q_SLOTS:
                                         "Vorheriger Eintrag des Tages|Strg+Links", "Nächste Woche|Strg+Bild aufwärts",
                                         "Vorherige Woche|Strg+Bild abwärts", "&Erster Eintrag des Tages|Strg+Pos1",
                                         "&Letzter Eintrag des Tages|Strg+Ende"}));
+        QStringList Aktionen;
+        for (QAction* A : F->MenuAkt->actions()) {
+            if (!A->isSeparator())
+                Aktionen << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
+        }
+        QCOMPARE(Aktionen, (QStringList{"&Neuen Tag erstellen...|Strg+N", "Neuen &Eintrag des Tages erstellen|Strg+E",
+                                        "Tag kopieren...|Strg+C", "Tag &verschieben...|Strg+V",
+                                        "Feld&bezeichnungen ändern...|Strg+B", "&Kommentar des Tages ändern...|Strg+K",
+                                        "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|"}));
+        QStringList Kontext;
+        for (QAction* A : F->PopupMenu1->actions())
+            Kontext << A->text();
+        QCOMPARE(Kontext, (QStringList{"Neuen Tag erstellen...", "Lösche aktuellen Tag"}));
     }
 
     void Spruenge_data()
@@ -191,9 +205,14 @@ private Q_SLOTS:
     {
         QVERIFY(Zeigen(*F, *P, {"A"}, {1}, 1, 1));
         F->Edit(1)->setText(QStringLiteral("7"));
+        QList<bool> Frei;
+        QTimer::singleShot(50, this, [this, &Frei] {
+            Frei = {F->PuNeuerTag->isEnabled(), F->PuLoescheTag->isEnabled()};
+            QTest::keyClick(F->PopupMenu1, Qt::Key_Escape);
+        });
         Q_EMIT F->Edit(0)->customContextMenuRequested(QPoint(1, 1));
         QCOMPARE(F->Daten.Tag(0).TagDaten[0][0], QStringLiteral("7"));
-        QVERIFY(!F->PopupMenu1->isVisible());  // no items yet: no menu
+        QCOMPARE(Frei, (QList<bool>{true, true}));
     }
 
     void SpeichernErstesUndZweitesMal()
@@ -419,6 +438,7 @@ private Q_SLOTS:
         const QString Datei = Pfad("beispiel.MRV");
         const QByteArray Beispiel = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
         QVERIFY(DateiSchreiben(Datei, Beispiel));
+        P->Antworten << TPlattform::TAntwort::Nein;
         F->show();
         QVERIFY(QTest::qWaitForWindowActive(F.get()));
         QTRY_VERIFY(!F->Timer1.isActive());

@@ -1,0 +1,206 @@
+#include "Felder.h"
+
+#include "LuLayout.h"
+#include "Plattform.h"
+#include "TDaten.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+
+namespace {
+constexpr int MaxFelder = 10;
+constexpr int MaxFeldLaenge = 25;
+}
+
+QString FelderBereinigt(const QString& AText)
+{
+    QStringList Namen;
+    for (const QString& Zeile : TextZeilen(AText)) {
+        const QString Name = Gestutzt(Zeile);
+        if (Name.isEmpty())
+            continue;
+        if (Namen.size() < MaxFelder)
+            Namen << Name.left(MaxFeldLaenge);
+    }
+    return ZeilenText(Namen);
+}
+
+TFelderForm::TFelderForm(QWidget* AParent)
+    : QDialog(AParent)
+{
+    setObjectName(QStringLiteral("FelderForm"));
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->installEventFilter(this);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1->setDefault(true);
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TFelderForm::RichEdit1Change);
+    setTabOrder(RichEdit1, Button1);
+    setTabOrder(Button1, Button2);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto Eintrag = [this](const char* AName, const QString& AText, QKeySequence::StandardKey ATaste,
+                                void (QPlainTextEdit::*ABefehl)()) {
+        QAction* A = PopupMenu1->addAction(AText);
+        A->setObjectName(QLatin1String(AName));
+        // Shown in the menu; the editor answers these keys itself.
+        A->setShortcut(ATaste);
+        A->setShortcutContext(Qt::WidgetShortcut);
+        connect(A, &QAction::triggered, RichEdit1, ABefehl);
+        return A;
+    };
+    PuKopieren = Eintrag("PuKopieren", QStringLiteral("Kopieren"), QKeySequence::Copy, &QPlainTextEdit::copy);
+    PuAusschneiden = Eintrag("PuAusschneiden", QStringLiteral("Ausschneiden"), QKeySequence::Cut, &QPlainTextEdit::cut);
+    PuEinfuegen = Eintrag("PuEinfuegen", QStringLiteral("Einfügen"), QKeySequence::Paste, &QPlainTextEdit::paste);
+    PuAllesMarkieren = Eintrag("PuAllesMarkieren", QStringLiteral("Alles &markieren"), QKeySequence::SelectAll,
+                               &QPlainTextEdit::selectAll);
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& AOrt) {
+        PopupMenu1Popup();
+        PopupMenu1->exec(RichEdit1->viewport()->mapToGlobal(AOrt));
+    });
+
+    CaptionZuweisen();
+    RichEdit1Change();
+}
+
+QString TFelderForm::FelderText() const
+{
+    return FelderBereinigt(Text());
+}
+
+QString TFelderForm::Text() const
+{
+    return RichEdit1->toPlainText().replace(u'\n', QLatin1String("\r\n"));
+}
+
+void TFelderForm::setText(const QString& AText)
+{
+    QString T = AText;
+    T.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    RichEdit1->setPlainText(T);
+}
+
+int TFelderForm::Zeilenzahl() const
+{
+    const QString T = RichEdit1->toPlainText();
+    if (T.isEmpty())
+        return 0;
+    const int Bloecke = RichEdit1->document()->blockCount();
+    return T.endsWith(u'\n') ? Bloecke - 1 : Bloecke;
+}
+
+void TFelderForm::CaptionZuweisen()
+{
+    Button1->setText(QStringLiteral("O&K"));
+    Button2->setText(QStringLiteral("&Abbrechen"));
+}
+
+void TFelderForm::SchriftartZuweisen()
+{
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
+}
+
+void TFelderForm::SchalterEinrichten()
+{
+    // 125 wide, so the client is 625 wide; wider only when a large font would cut a caption.
+    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2});
+    for (QPushButton* K : {Button1, Button2})
+        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    resize(screen()->geometry().size());
+    Button1->move(Button1->width(), Button1->y());
+    Button2->move(2 * Button1->x() + Button1->width(), Button2->y());
+    const int Breite = Button2->x() + Button2->width() + Button1->x();
+    RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand, 10 * Button1->height());
+    const int KnopfOben = RichEdit1->y() + RichEdit1->height() + ZeilenAbstand;
+    Button1->move(Button1->x(), KnopfOben);
+    Button2->move(Button2->x(), KnopfOben);
+    setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
+    FensterEinrichten();
+}
+
+void TFelderForm::FensterEinrichten()
+{
+    DialogPlatzieren(this);
+}
+
+void TFelderForm::RichEdit1Change()
+{
+    Button1->setEnabled(!FelderS || !Gestutzt(RichEdit1->toPlainText()).isEmpty());
+}
+
+void TFelderForm::PopupMenu1Popup()
+{
+    const bool MarkiertS = RichEdit1->textCursor().hasSelection();
+    PuKopieren->setEnabled(MarkiertS);
+    PuAusschneiden->setEnabled(MarkiertS && !RichEdit1->isReadOnly());
+    const QMimeData* Daten = QApplication::clipboard()->mimeData();
+    PuEinfuegen->setEnabled(Daten && Daten->hasText());
+    PuAllesMarkieren->setEnabled(!RichEdit1->document()->isEmpty());
+}
+
+void TFelderForm::CaretAnDenAnfang()
+{
+    QTextCursor C = RichEdit1->textCursor();
+    C.movePosition(QTextCursor::Start);
+    RichEdit1->setTextCursor(C);
+}
+
+void TFelderForm::done(int AErgebnis)
+{
+    if (FelderS) {
+        // The editor shows what will be taken: the cleaned list.
+        const QString Bereinigt = FelderText();
+        if (Text() != Bereinigt)
+            setText(Bereinigt);
+        RichEdit1->setFocus();
+        CaretAnDenAnfang();
+        if (AErgebnis == QDialog::Accepted && Zeilen != 0 && Zeilenzahl() != Zeilen
+            && Plattform().Frage(QStringLiteral("Felderanzahl hat sich geändert! Trotzdem fortfahren?"), false)
+                != TPlattform::TAntwort::Ja)
+            return;
+    }
+    QDialog::done(AErgebnis);
+}
+
+void TFelderForm::showEvent(QShowEvent* AEvent)
+{
+    SchalterEinrichten();
+    // The screen reader says what is being edited when the editor takes the focus.
+    RichEdit1->setAccessibleName(windowTitle());
+    QDialog::showEvent(AEvent);
+    CaretAnDenAnfang();
+    RichEdit1->setFocus(Qt::OtherFocusReason);
+}
+
+bool TFelderForm::eventFilter(QObject* AObjekt, QEvent* AEvent)
+{
+    // Escape typed in the editor cancels, whatever the editor would make of it.
+    if (AObjekt == RichEdit1 && AEvent->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(AEvent)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(AObjekt, AEvent);
+}

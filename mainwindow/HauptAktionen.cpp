@@ -78,7 +78,16 @@ void TForm1::GeheZuTag(int ANr)
 
 int TForm1::DatumEingeben(int ADatum, int ANr)
 {
-    return GeheDatumForm->DatumEingeben(ADatum, ANr);
+    const int D = GeheDatumForm->DatumEingeben(ADatum, ANr);
+    Zurueckholen();
+    return D;
+}
+
+void TForm1::Zurueckholen()
+{
+    // Not every window system hands the activation back when a dialog closes; without
+    // it the focus set next would reach no one.
+    activateWindow();
 }
 
 void TForm1::MenuAktNeuerTagClick()
@@ -156,7 +165,9 @@ bool TForm1::FelderOk()
     FelderForm->SchriftartZuweisen();
     FelderForm->setText(Daten.FelderText());
     FelderForm->Zeilen = FelderForm->Zeilenzahl();
-    if (FelderForm->exec() != QDialog::Accepted) {
+    const int Ergebnis = FelderForm->exec();
+    Zurueckholen();
+    if (Ergebnis != QDialog::Accepted) {
         SetActiveControl();
         return false;
     }
@@ -181,7 +192,9 @@ void TForm1::Button1Click()
     FelderForm->SchriftartZuweisen();
     FelderForm->setText(Daten.Tag(FTagNr - 1).Kommentar);
     FelderForm->Zeilen = 0;
-    if (FelderForm->exec() == QDialog::Accepted)
+    const int Ergebnis = FelderForm->exec();
+    Zurueckholen();
+    if (Ergebnis == QDialog::Accepted)
         Daten.Tag(FTagNr - 1).Kommentar = Gestutzt(FelderForm->Text()) + QStringLiteral("\r\n");
     SetActiveControl();
 }

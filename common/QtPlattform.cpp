@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -21,6 +22,17 @@ QWidget* Besitzer()
 {
     QWidget* W = QApplication::activeModalWidget();
     return W ? W : QApplication::activeWindow();
+}
+
+// Runs a modal dialog and gives the activation back to the window it came from:
+// without a window manager nobody else does, and the focus would reach no one.
+int Modal(QDialog& ADialog)
+{
+    QPointer<QWidget> Fenster = ADialog.parentWidget() ? ADialog.parentWidget()->window() : nullptr;
+    const int Ergebnis = ADialog.exec();
+    if (Fenster && Fenster->isVisible())
+        Fenster->activateWindow();
+    return Ergebnis;
 }
 
 QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& AText,
@@ -36,7 +48,7 @@ QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& ATex
     if (auto* K = Box.button(QMessageBox::Ok))
         K->setText(QStringLiteral("OK"));
     Box.setDefaultButton(AStandard);
-    return QMessageBox::StandardButton(Box.exec());
+    return QMessageBox::StandardButton(Modal(Box));
 }
 
 QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
@@ -54,7 +66,7 @@ QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDia
 QString DateiWahl(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
 {
     std::unique_ptr<QFileDialog> D(DateiDialog(AParent ? AParent : Besitzer(), ADialog, AModus));
-    if (D->exec() != QDialog::Accepted || D->selectedFiles().isEmpty())
+    if (Modal(*D) != QDialog::Accepted || D->selectedFiles().isEmpty())
         return {};
     return QDir::toNativeSeparators(D->selectedFiles().constFirst());
 }
@@ -128,17 +140,17 @@ QString TQtPlattform::SpeichernDialog(QWidget* AParent, const TDateiDialog& ADia
 
 bool TQtPlattform::SchriftartDialog(QWidget* AParent, QFont& AFont)
 {
-    bool Ok = false;
-    const QFont F = QFontDialog::getFont(&Ok, AFont, AParent ? AParent : Besitzer());
-    if (Ok)
-        AFont = F;
-    return Ok;
+    QFontDialog D(AFont, AParent ? AParent : Besitzer());
+    if (Modal(D) != QDialog::Accepted)
+        return false;
+    AFont = D.selectedFont();
+    return true;
 }
 
 bool TQtPlattform::DruckDialog(QWidget* AParent, QPrinter& APrinter)
 {
     QPrintDialog D(&APrinter, AParent ? AParent : Besitzer());
-    return D.exec() == QDialog::Accepted;
+    return Modal(D) == QDialog::Accepted;
 }
 
 bool TQtPlattform::DruckerVorhanden()

@@ -1,6 +1,9 @@
 #!/usr/bin/python3
-# The main window as a screen reader sees it, out of process over AT-SPI:
-# every box is named by its label, and Down moves the focus to the first field.
+# The program as a screen reader sees it, out of process over AT-SPI, driven by
+# real keys. First a diary opened from the command line: every box is named by
+# its label, and Down moves the focus to the first field. Then a new user's
+# first run: the question, the field names dialog, the date dialog, a value
+# typed and saved; every control named, the focus checked after each step.
 # Runs under dbus-run-session with Xvfb; argument: the program to start.
 import os, subprocess, sys, tempfile, time
 
@@ -43,15 +46,159 @@ def fenster():
     return None
 
 
-def felder(knoten, liste):
+def felder(wurzel, liste):
+    for k in knoten(wurzel, []):
+        try:
+            if k.getRoleName() == "text":
+                liste.append(k)
+        except Exception:
+            pass
+    return liste
+
+
+def knoten(wurzel, liste):
     try:
-        if knoten.getRoleName() == "text" and knoten.getState().contains(pyatspi.STATE_SHOWING):
-            liste.append(knoten)
-        for i in range(knoten.childCount):
-            felder(knoten.getChildAtIndex(i), liste)
+        if wurzel.getState().contains(pyatspi.STATE_SHOWING):
+            liste.append(wurzel)
+        for i in range(wurzel.childCount):
+            knoten(wurzel.getChildAtIndex(i), liste)
     except Exception:
         pass
     return liste
+
+
+def sichtbar():
+    liste = []
+    for a in pyatspi.Registry.getDesktop(0):
+        try:
+            if a is not None and a.name and "merovan" in a.name.lower():
+                knoten(a, liste)
+        except Exception:
+            pass
+    return liste
+
+
+def fokus_jetzt():
+    for k in sichtbar():
+        try:
+            if k.getState().contains(pyatspi.STATE_FOCUSED) and k.getRoleName() not in ("frame", "dialog", "alert", "filler", "panel"):
+                return (k.getRoleName(), k.name)
+        except Exception:
+            pass
+    return None
+
+
+def warte_fokus(erwartet, schritt, sekunden=20):
+    frist = time.time() + sekunden
+    f = None
+    while time.time() < frist:
+        f = fokus_jetzt()
+        if f == erwartet:
+            return True
+        time.sleep(0.2)
+    fehler.append("%s: focus %r, expected %r" % (schritt, f, erwartet))
+    return False
+
+
+def namen_pruefen(schritt, erwartet):
+    """Every button and text box that shows is named; the expected (role, name) pairs are among them."""
+    gesehen = set()
+    for k in sichtbar():
+        try:
+            rolle = k.getRoleName()
+            if rolle in ("push button", "text", "spin button", "list", "check box"):
+                if not k.name:
+                    fehler.append("%s: a %s without a name" % (schritt, rolle))
+                gesehen.add((rolle, k.name))
+        except Exception:
+            pass
+    for e in erwartet:
+        if e not in gesehen:
+            fehler.append("%s: no %r among %r" % (schritt, e, sorted(gesehen)))
+
+
+def taste(*tasten):
+    subprocess.run(["xdotool", "key", "--delay", "60"] + list(tasten), env=umgebung, timeout=20)
+
+
+def tippe(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], env=umgebung, timeout=20)
+
+
+def tagebuch_lesen(pfad):
+    """The diary file's field names and the values of its entries."""
+    b = open(pfad, "rb").read()
+    p = 0
+
+    def zeichenkette():
+        nonlocal p
+        n = b[p] << 8 | b[p + 1]
+        s = b[p + 2:p + 2 + n].decode("latin-1")
+        p += 2 + n
+        return s
+
+    def zahl():
+        nonlocal p
+        v = b[p] | b[p + 1] << 24 | b[p + 2] << 16 | b[p + 3] << 8
+        p += 4
+        return v
+
+    if zeichenkette() != "MRV01":
+        return None
+    felder = zeichenkette().split("\r\n")[:-1]
+    tage = []
+    for _ in range(zahl()):
+        zahl()
+        zeichenkette()
+        tage.append([zeichenkette().split("\r\n")[:-1] for _ in range(zahl())])
+    return felder, tage
+
+
+def erster_start():
+    global app
+    neu = tempfile.mkdtemp()
+    ziel = os.path.join(neu, "erster.MRV")
+    app = subprocess.Popen([programm], env=dict(umgebung, HOME=neu, XDG_RUNTIME_DIR=neu), stdout=protokoll,
+                           stderr=subprocess.STDOUT)
+    if not warte_fokus(("push button", "Ja"), "first-run question"):
+        return
+    if not any("Es ist noch kein Tag vorhanden!" in (k.name or "") + " " + (k.description or "")
+               or (k.getRoleName() == "label" and "Es ist noch kein Tag" in k.name) for k in sichtbar()):
+        fehler.append("the first-run question's text is not exposed")
+    taste("Return")
+    if not warte_fokus(("text", "Feldbezeichnungen ändern"), "field names dialog"):
+        return
+    namen_pruefen("field names dialog", [("push button", "OK"), ("push button", "Abbrechen")])
+    tippe("Blutzucker")
+    taste("Return")
+    tippe("Insulin")
+    taste("alt+k")
+    if not warte_fokus(("text", "Datum:"), "date dialog"):
+        return
+    namen_pruefen("date dialog", [("push button", "OK"), ("push button", "Abbrechen")])
+    taste("Return")
+    if not warte_fokus(("text", "Blutzucker"), "the new day"):
+        return
+    namen_pruefen("main window", [("text", "Tag:"), ("text", "Insulin"), ("push button", "Tageskommentar...")])
+    tippe("120")
+    taste("ctrl+s")
+    frist = time.time() + 20
+    while time.time() < frist and not (fokus_jetzt() or ("", ""))[0] == "text":
+        time.sleep(0.2)
+    time.sleep(0.5)
+    tippe(ziel)
+    taste("Return")
+    frist = time.time() + 20
+    while time.time() < frist and not os.path.exists(ziel):
+        time.sleep(0.2)
+    if not os.path.exists(ziel):
+        fehler.append("Ctrl+S wrote no file, focus %r" % (fokus_jetzt(),))
+        return
+    time.sleep(0.5)
+    gelesen = tagebuch_lesen(ziel)
+    if gelesen != (["Blutzucker", "Insulin"], [[["120", ""]]]):
+        fehler.append("the saved diary reads %r" % (gelesen,))
+    warte_fokus(("text", "Blutzucker"), "after saving")
 
 
 fehler = []
@@ -91,6 +238,9 @@ try:
         time.sleep(0.3)
     if fokus != "X":
         fehler.append("focus after Down: %r" % fokus)
+    app.terminate()
+    app.wait(5)
+    erster_start()
 finally:
     for p in (app, bus, xvfb):
         p.terminate()
@@ -106,4 +256,4 @@ if fehler:
     xvfb_log.seek(0)
     print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
-print("PASS: names, texts and focus as a screen reader sees them")
+print("PASS: names, texts and focus as a screen reader sees them, in an opened diary and in a first run")

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -38,6 +40,15 @@ QWidget* FindeFensterTitelEnde(const QString& AText)
             return W;
     }
     return nullptr;
+}
+
+int ModalZeigen(QDialog& ADialog)
+{
+    QPointer<QWidget> Fenster = ADialog.parentWidget() ? ADialog.parentWidget()->window() : nullptr;
+    const int Ergebnis = ADialog.exec();
+    if (Fenster && Fenster->isVisible())
+        Fenster->activateWindow();
+    return Ergebnis;
 }
 
 bool FensterNachVorne(QWidget* AFenster)

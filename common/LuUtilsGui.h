@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidgetList>
 
+class QDialog;
 class QWidget;
 
 // The user font: Qt keeps the colour apart from the font, the program keeps them together.
@@ -24,6 +25,10 @@ QWidget* FindeFensterTitelEnde(const QString& AText);
 
 // Restores AFenster when minimized, raises and activates it; true when it is the active window then.
 bool FensterNachVorne(QWidget* AFenster);
+
+// Runs a modal dialog and gives the activation back to the window it came from:
+// without a window manager nobody else does, and the focus would reach no one.
+int ModalZeigen(QDialog& ADialog);
 
 // Opens a link, mail link or document with the desktop's handler, or starts a
 // program detached with its parameters. Above 32 means success; 2 = not found,

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -22,17 +21,6 @@ QWidget* Besitzer()
 {
     QWidget* W = QApplication::activeModalWidget();
     return W ? W : QApplication::activeWindow();
-}
-
-// Runs a modal dialog and gives the activation back to the window it came from:
-// without a window manager nobody else does, and the focus would reach no one.
-int Modal(QDialog& ADialog)
-{
-    QPointer<QWidget> Fenster = ADialog.parentWidget() ? ADialog.parentWidget()->window() : nullptr;
-    const int Ergebnis = ADialog.exec();
-    if (Fenster && Fenster->isVisible())
-        Fenster->activateWindow();
-    return Ergebnis;
 }
 
 QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& AText,
@@ -48,7 +36,7 @@ QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& ATex
     if (auto* K = Box.button(QMessageBox::Ok))
         K->setText(QStringLiteral("OK"));
     Box.setDefaultButton(AStandard);
-    return QMessageBox::StandardButton(Modal(Box));
+    return QMessageBox::StandardButton(ModalZeigen(Box));
 }
 
 QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
@@ -66,7 +54,7 @@ QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDia
 QString DateiWahl(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
 {
     std::unique_ptr<QFileDialog> D(DateiDialog(AParent ? AParent : Besitzer(), ADialog, AModus));
-    if (Modal(*D) != QDialog::Accepted || D->selectedFiles().isEmpty())
+    if (ModalZeigen(*D) != QDialog::Accepted || D->selectedFiles().isEmpty())
         return {};
     return QDir::toNativeSeparators(D->selectedFiles().constFirst());
 }
@@ -141,7 +129,7 @@ QString TQtPlattform::SpeichernDialog(QWidget* AParent, const TDateiDialog& ADia
 bool TQtPlattform::SchriftartDialog(QWidget* AParent, QFont& AFont)
 {
     QFontDialog D(AFont, AParent ? AParent : Besitzer());
-    if (Modal(D) != QDialog::Accepted)
+    if (ModalZeigen(D) != QDialog::Accepted)
         return false;
     AFont = D.selectedFont();
     return true;
@@ -150,7 +138,7 @@ bool TQtPlattform::SchriftartDialog(QWidget* AParent, QFont& AFont)
 bool TQtPlattform::DruckDialog(QWidget* AParent, QPrinter& APrinter)
 {
     QPrintDialog D(&APrinter, AParent ? AParent : Besitzer());
-    return Modal(D) == QDialog::Accepted;
+    return ModalZeigen(D) == QDialog::Accepted;
 }
 
 bool TQtPlattform::DruckerVorhanden()

@@ -72,7 +72,10 @@ QString TempPrefix(const QString& AFilename)
 
 namespace {
 
-// The system's reason for the last failure, with what was being done.
+// The six characters mkstemp replaces with a unique name.
+const QByteArray TempMuster = QByteArrayLiteral("XXXXXX");
+
+// The system's reason for the last failure.
 bool Fehlschlag(QString* AFehler, int ACode = errno)
 {
     FehlerSetzen(AFehler, SystemfehlerText(ACode));
@@ -107,7 +110,7 @@ void AlteTempsEntfernen(const QString& AOrdner, const QString& APrefix)
     const QStringList Namen =
         QDir(AOrdner).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& Name : Namen) {
-        if (Name.startsWith(APrefix) && Name.size() == APrefix.size() + 6)
+        if (Name.startsWith(APrefix) && Name.size() == APrefix.size() + TempMuster.size())
             ::unlink(QFile::encodeName(AOrdner + u'/' + Name).constData());
     }
 }
@@ -176,7 +179,7 @@ bool DateiErsetzen(const QString& AFilename, const QByteArray& AInhalt, QString*
     const QString Ordner = QFileInfo(Ziel).absolutePath();
     const QString Prefix = TempPrefix(Ziel);
     AlteTempsEntfernen(Ordner, Prefix);
-    QByteArray Temp = QFile::encodeName(Ordner + u'/' + Prefix) + "XXXXXX";
+    QByteArray Temp = QFile::encodeName(Ordner + u'/' + Prefix) + TempMuster;
     const int Fd = ::mkostemp(Temp.data(), O_CLOEXEC);
     if (Fd < 0)
         return Fehlschlag(AFehler);

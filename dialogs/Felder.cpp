@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 constexpr int MaxFelder = 10;

@@ -3,6 +3,7 @@
 #include "LuDatePicker.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
+#include "LuUtilsGui.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +93,7 @@ int TGeheDatumForm::DatumEingeben(int ADatum, int ANr)
                               : QStringLiteral("Neues Datum zum Kopieren wählen"));
     SchriftartZuweisen();
     DatePicker->setDatum(ADatum);
-    if (exec() != QDialog::Accepted)
+    if (ModalZeigen(*this) != QDialog::Accepted)
         return 0;
     return int(std::trunc(DatePicker->Datum()));
 }

@@ -182,7 +182,6 @@ private:
     void Springen(bool AMoeglichS, int ATagNr, int ATagDatenNr, int AFokus);
     void DateiDialogVorbereiten(TDateiDialog& ADialog);
     void AktionenErstellen();
-    void Zurueckholen();  // the main window active again after one of its dialogs
     void TagVerschiebenOderKopieren(bool KopierenS);
 
     QHash<QAction*, bool> FFreigabe;

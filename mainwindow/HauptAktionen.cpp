@@ -6,13 +6,13 @@
 #include "Felder.h"
 #include "GeheDatum.h"
 #include "LuUtils.h"
+#include "LuUtilsGui.h"
 #include "Plattform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -78,16 +78,7 @@ void TForm1::GeheZuTag(int ANr)
 
 int TForm1::DatumEingeben(int ADatum, int ANr)
 {
-    const int D = GeheDatumForm->DatumEingeben(ADatum, ANr);
-    Zurueckholen();
-    return D;
-}
-
-void TForm1::Zurueckholen()
-{
-    // Not every window system hands the activation back when a dialog closes; without
-    // it the focus set next would reach no one.
-    activateWindow();
+    return GeheDatumForm->DatumEingeben(ADatum, ANr);
 }
 
 void TForm1::MenuAktNeuerTagClick()
@@ -165,8 +156,7 @@ bool TForm1::FelderOk()
     FelderForm->SchriftartZuweisen();
     FelderForm->setText(Daten.FelderText());
     FelderForm->Zeilen = FelderForm->Zeilenzahl();
-    const int Ergebnis = FelderForm->exec();
-    Zurueckholen();
+    const int Ergebnis = ModalZeigen(*FelderForm);
     if (Ergebnis != QDialog::Accepted) {
         SetActiveControl();
         return false;
@@ -192,8 +182,7 @@ void TForm1::Button1Click()
     FelderForm->SchriftartZuweisen();
     FelderForm->setText(Daten.Tag(FTagNr - 1).Kommentar);
     FelderForm->Zeilen = 0;
-    const int Ergebnis = FelderForm->exec();
-    Zurueckholen();
+    const int Ergebnis = ModalZeigen(*FelderForm);
     if (Ergebnis == QDialog::Accepted)
         Daten.Tag(FTagNr - 1).Kommentar = Gestutzt(FelderForm->Text()) + QStringLiteral("\r\n");
     SetActiveControl();

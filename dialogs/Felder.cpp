@@ -49,8 +49,6 @@ TFelderForm::TFelderForm(QWidget* AParent)
     Button2 = new QPushButton(this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button1->setDefault(true);
-    Button1->setAutoDefault(false);
-    Button2->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TFelderForm::RichEdit1Change);

@@ -23,8 +23,6 @@ TGeheDatumForm::TGeheDatumForm(QWidget* AParent)
     Button2 = new QPushButton(this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button1->setDefault(true);
-    Button1->setAutoDefault(false);
-    Button2->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     // The label names the date box for the screen reader and Alt+D leads to it.

@@ -1,10 +1,12 @@
 #include "Haupt.h"
 
+#include "Datumliste.h"
 #include "Felder.h"
 #include "GeheDatum.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "Plattform.h"
+#include "Suchen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,7 +99,9 @@ TForm1::TForm1(const QString& AStartDatei)
 
     // The dialogs, once for the program's life, in the order the program creates its windows.
     FelderForm = new TFelderForm(this);
+    DatumlisteForm = new TDatumlisteForm(this);
     GeheDatumForm = new TGeheDatumForm(this);
+    SuchenForm = new TSuchenForm(this);
 }
 
 TForm1::~TForm1()

@@ -18,8 +18,10 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStatusBar;
+class TDatumlisteForm;
 class TFelderForm;
 class TGeheDatumForm;
+class TSuchenForm;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -91,6 +93,7 @@ public:
     QAction* MenuSprungWocheZurueck;
     QAction* MenuSprungErsterEintrag;
     QAction* MenuSprungLetzterEintrag;
+    QAction* MenuSprungGeheZuTag;
     QMenu* MenuAkt;
     QAction* MenuAktNeuerTag;
     QAction* MenuAktNeuerEintrag;
@@ -100,9 +103,11 @@ public:
     QAction* MenuAktKommentar;
     QAction* MenuAktLoescheEintrag;
     QAction* MenuAktLoescheTag;
+    QAction* MenuAktSuche;
     QMenu* PopupMenu1;
     QAction* PuNeuerTag;
     QAction* PuLoescheTag;
+    QAction* PuGeheZuTag;
 
     void DateiMenuUpdate();
     void SprungMenuUpdate();
@@ -128,7 +133,9 @@ public:
 
     // The dialogs the commands open, created once with the window.
     TFelderForm* FelderForm;
+    TDatumlisteForm* DatumlisteForm;
     TGeheDatumForm* GeheDatumForm;
+    TSuchenForm* SuchenForm;
 
     // Day and entry commands.
     void NeuerTag();
@@ -153,6 +160,7 @@ public Q_SLOTS:
     void MenuSprungWocheZurueckClick();
     void MenuSprungErsterEintragClick();
     void MenuSprungLetzterEintragClick();
+    void MenuSprungGeheZuTagClick();
     void PopupMenu1Popup();
     void MenuAktNeuerTagClick();
     void MenuAktNeuerEintragClick();
@@ -162,6 +170,7 @@ public Q_SLOTS:
     void Button1Click();  // also "&Kommentar des Tages ändern..."
     void MenuAktLoescheEintragClick();
     void MenuAktLoescheTagClick();
+    void MenuAktSucheClick();
     void Aktivieren();             // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 

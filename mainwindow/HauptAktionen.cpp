@@ -52,6 +52,9 @@ void TForm1::AktionenErstellen()
                                    Qt::CTRL | Qt::Key_Delete, &TForm1::MenuAktLoescheEintragClick);
     MenuAktLoescheTag = Befehl(MenuAkt, QStringLiteral("Lösche aktuellen Tag"), QKeySequence(),
                                &TForm1::MenuAktLoescheTagClick);
+    MenuAkt->addSeparator();
+    MenuAktSuche = Befehl(MenuAkt, QStringLiteral("&Suche Kommentar..."), Qt::CTRL | Qt::Key_F,
+                          &TForm1::MenuAktSucheClick);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
@@ -63,7 +66,8 @@ void TForm1::AktMenuUpdate()
     Freigeben(PuNeuerTag, true);
     Freigeben(MenuAktNeuerEintrag, TagS);
     Freigeben(MenuAktFelder, !Daten.Felder.isEmpty());
-    for (QAction* A : {MenuAktTagKopieren, MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag})
+    for (QAction* A : {MenuAktTagKopieren, MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag,
+                       MenuAktSuche})
         Freigeben(A, TagS);
     Freigeben(MenuAktLoescheEintrag, FTagDatenNr != 0);
 }

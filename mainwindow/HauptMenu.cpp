@@ -44,6 +44,9 @@ void TForm1::MenusErstellen()
                                      Qt::CTRL | Qt::Key_Home, &TForm1::MenuSprungErsterEintragClick);
     MenuSprungLetzterEintrag = Befehl(MenuSprung, QStringLiteral("&Letzter Eintrag des Tages"),
                                       Qt::CTRL | Qt::Key_End, &TForm1::MenuSprungLetzterEintragClick);
+    MenuSprung->addSeparator();
+    MenuSprungGeheZuTag = Befehl(MenuSprung, QStringLiteral("&Gehe zu Tag..."), Qt::CTRL | Qt::Key_G,
+                                 &TForm1::MenuSprungGeheZuTagClick);
 
     AktionenErstellen();
 
@@ -72,6 +75,7 @@ void TForm1::MenusErstellen()
     };
     PuNeuerTag = Pu("PuNeuerTag", QStringLiteral("Neuen Tag erstellen..."), &TForm1::MenuAktNeuerTagClick);
     PuLoescheTag = Pu("PuLoescheTag", QStringLiteral("Lösche aktuellen Tag"), &TForm1::MenuAktLoescheTagClick);
+    PuGeheZuTag = Pu("PuGeheZuTag", QStringLiteral("Gehe zu Tag..."), &TForm1::MenuSprungGeheZuTagClick);
     Edit(0)->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Edit(0), &QWidget::customContextMenuRequested, this, [this](const QPoint& AOrt) {
         PopupMenu1Popup();
@@ -133,7 +137,8 @@ void TForm1::SprungMenuUpdate()
     EditInDaten();
     const bool TagS = FTagNr != 0;
     const bool EintraegeS = TagDatenCount() != 0;
-    for (QAction* A : {MenuSprungTagWeiter, MenuSprungTagZurueck, MenuSprungWocheWeiter, MenuSprungWocheZurueck})
+    for (QAction* A : {MenuSprungTagWeiter, MenuSprungTagZurueck, MenuSprungWocheWeiter, MenuSprungWocheZurueck,
+                       MenuSprungGeheZuTag, PuGeheZuTag})
         Freigeben(A, TagS);
     for (QAction* A : {MenuSprungEintragWeiter, MenuSprungEintragZurueck, MenuSprungErsterEintrag,
                        MenuSprungLetzterEintrag})

@@ -89,6 +89,8 @@ private Q_SLOTS:
         QTest::newRow("Escape nach Aenderung") << "3\x1b" << 0;
         QTest::newRow("Alt+A") << "7A" << 0;
         QTest::newRow("Alt+K") << "7K" << DatumZuTag(QDate(2015, 1, 7));
+        QTest::newRow("Enter auf OK") << "7\t\r" << DatumZuTag(QDate(2015, 1, 7));
+        QTest::newRow("Enter auf Abbrechen") << "7\t\t\r" << 0;
     }
     void Ergebnisse()
     {
@@ -101,6 +103,8 @@ private Q_SLOTS:
                     QTest::keyClick(W, Qt::Key_Return);
                 else if (c == u'\x1b')
                     QTest::keyClick(W, Qt::Key_Escape);
+                else if (c == u'\t')
+                    QTest::keyClick(W, Qt::Key_Tab);
                 else if (c == u'E')
                     QTest::keyClick(W, Qt::Key_End);
                 else if (c.isUpper())

@@ -460,8 +460,11 @@ private Q_SLOTS:
 
     void ModalerDialogKommtNachVorne()
     {
+        // The start step's first-run question is done before the test's own dialog opens.
+        P->Antworten << TPlattform::TAntwort::Nein;
         F->show();
         QVERIFY(QTest::qWaitForWindowActive(F.get()));
+        QTRY_VERIFY(!F->Timer1.isActive() && P->Antworten.isEmpty());
         QDialog Dialog(F.get());
         Dialog.setModal(true);
         Dialog.show();

@@ -1,3 +1,4 @@
+#include "Datumliste.h"
 #include "GuiTestMain.h"
 #include "Haupt.h"
 #include "HauptTest.h"
@@ -77,13 +78,15 @@ private Q_SLOTS:
         QCOMPARE(Datei, (QStringList{"Ö&ffnen...|Strg+O", "&Speichern|Strg+S", "Speichern &unter...|Strg+U",
                                      "S&chließen|Strg+F4", "&Beenden|Alt+F4"}));
         QStringList Spruenge;
-        for (QAction* A : F->MenuSprung->actions())
-            Spruenge << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
+        for (QAction* A : F->MenuSprung->actions()) {
+            if (!A->isSeparator())
+                Spruenge << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
+        }
         QCOMPARE(Spruenge, (QStringList{"Nächster Tag|Strg+Hoch", "Vorheriger Tag|Strg+Herunter",
                                         "Nächster Eintrag des Tages|Strg+Rechts",
                                         "Vorheriger Eintrag des Tages|Strg+Links", "Nächste Woche|Strg+Bild aufwärts",
                                         "Vorherige Woche|Strg+Bild abwärts", "&Erster Eintrag des Tages|Strg+Pos1",
-                                        "&Letzter Eintrag des Tages|Strg+Ende"}));
+                                        "&Letzter Eintrag des Tages|Strg+Ende", "&Gehe zu Tag...|Strg+G"}));
         QStringList Aktionen;
         for (QAction* A : F->MenuAkt->actions()) {
             if (!A->isSeparator())
@@ -92,11 +95,12 @@ private Q_SLOTS:
         QCOMPARE(Aktionen, (QStringList{"&Neuen Tag erstellen...|Strg+N", "Neuen &Eintrag des Tages erstellen|Strg+E",
                                         "Tag kopieren...|Strg+C", "Tag &verschieben...|Strg+V",
                                         "Feld&bezeichnungen ändern...|Strg+B", "&Kommentar des Tages ändern...|Strg+K",
-                                        "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|"}));
+                                        "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|",
+                                        "&Suche Kommentar...|Strg+F"}));
         QStringList Kontext;
         for (QAction* A : F->PopupMenu1->actions())
             Kontext << A->text();
-        QCOMPARE(Kontext, (QStringList{"Neuen Tag erstellen...", "Lösche aktuellen Tag"}));
+        QCOMPARE(Kontext, (QStringList{"Neuen Tag erstellen...", "Lösche aktuellen Tag", "Gehe zu Tag..."}));
     }
 
     void Spruenge_data()
@@ -160,12 +164,14 @@ private Q_SLOTS:
     {
         QVERIFY(Zeigen(*F, *P, {"A"}, {}, 0, 0));
         for (Qt::Key K : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp, Qt::Key_PageDown,
-                          Qt::Key_Home, Qt::Key_End})
+                          Qt::Key_Home, Qt::Key_End, Qt::Key_G})
             Taste(K);
         QCOMPARE(P->Piepse, 0);
         QVERIFY(P->Klaenge.isEmpty());
-        const QList<bool> Frei = Sichtbar(F->MenuSprung, F->MenuSprung->actions());
-        QCOMPARE(Frei, QList<bool>(8, false));
+        QList<QAction*> Spruenge = F->MenuSprung->actions();
+        Spruenge.removeIf([](QAction* A) { return A->isSeparator(); });
+        QCOMPARE(Sichtbar(F->MenuSprung, Spruenge), QList<bool>(9, false));
+        QVERIFY(!F->DatumlisteForm->isVisible());
         QCOMPARE(Sichtbar(F->MenuDatei, {F->MenuDateiOeffnen, F->MenuDateiSpeichern, F->MenuDateiSpeichernUnter,
                                          F->MenuDateiClose, F->MenuDateiBeenden}),
                  (QList<bool>{true, false, false, false, true}));
@@ -207,12 +213,12 @@ private Q_SLOTS:
         F->Edit(1)->setText(QStringLiteral("7"));
         QList<bool> Frei;
         QTimer::singleShot(50, this, [this, &Frei] {
-            Frei = {F->PuNeuerTag->isEnabled(), F->PuLoescheTag->isEnabled()};
+            Frei = {F->PuNeuerTag->isEnabled(), F->PuLoescheTag->isEnabled(), F->PuGeheZuTag->isEnabled()};
             QTest::keyClick(F->PopupMenu1, Qt::Key_Escape);
         });
         Q_EMIT F->Edit(0)->customContextMenuRequested(QPoint(1, 1));
         QCOMPARE(F->Daten.Tag(0).TagDaten[0][0], QStringLiteral("7"));
-        QCOMPARE(Frei, (QList<bool>{true, true}));
+        QCOMPARE(Frei, (QList<bool>{true, true, true}));
     }
 
     void SpeichernErstesUndZweitesMal()

@@ -1,0 +1,197 @@
+#include "Suchen.h"
+
+#include "LuLayout.h"
+#include "LuUtils.h"
+#include "Plattform.h"
+#include "TDaten.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+// The hit list's name for the screen reader before a search of this showing.
+const QString KeineSucheName = QStringLiteral("Gefundene Tage");
+}
+
+QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS)
+{
+    // Upper-cased by the locale's rules, so ä finds Ä.
+    const QLocale Sprache;
+    const QString Muster = GenauS ? AMuster : Sprache.toUpper(AMuster);
+    QList<int> Treffer;
+    for (int i = 0; i < ADaten.Count(); ++i) {
+        const QString& Kommentar = ADaten.Tag(i).Kommentar;
+        if ((GenauS ? Kommentar : Sprache.toUpper(Kommentar)).contains(Muster))
+            Treffer << i;
+    }
+    return Treffer;
+}
+
+TSuchenForm::TSuchenForm(QWidget* AParent)
+    : QDialog(AParent)
+{
+    setObjectName(QStringLiteral("SuchenForm"));
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    CheckBox1 = new QCheckBox(this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button3 = new QPushButton(this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    // No default button: Enter searches in the edit box and on the check box,
+    // closes with OK in the list, and presses a button that has the focus.
+    connect(Button1, &QPushButton::clicked, this, &TSuchenForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Edit1, &QLineEdit::textChanged, this, &TSuchenForm::Edit1Change);
+    Label1->setBuddy(Edit1);
+    for (QWidget* W : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(ListBox1)})
+        W->installEventFilter(this);
+    setTabOrder(Edit1, CheckBox1);
+    setTabOrder(CheckBox1, ListBox1);
+    setTabOrder(ListBox1, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+
+    CaptionZuweisen();
+    ListBox1->setAccessibleName(KeineSucheName);
+    Edit1Change();
+    Button2->setEnabled(false);
+}
+
+void TSuchenForm::CaptionZuweisen()
+{
+    setWindowTitle(QStringLiteral("Suche Kommentar"));
+    Label1->setText(QStringLiteral("K&ommentar:"));
+    CheckBox1->setText(QStringLiteral("&Genaue Übereinstimmung"));
+    Button1->setText(QStringLiteral("S&uchen"));
+    Button2->setText(QStringLiteral("O&K"));
+    Button3->setText(QStringLiteral("&Schließen"));
+}
+
+void TSuchenForm::SchriftartZuweisen()
+{
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
+}
+
+void TSuchenForm::SchalterEinrichten()
+{
+    // 125 wide, so the client is 623 wide; wider only when a large font would cut a caption.
+    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2, Button3});
+    for (QPushButton* K : {Button1, Button2, Button3})
+        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    resize(screen()->geometry().size());
+
+    LabelAnpassen(Label1);
+    Edit1->move(Edit1->x(), ZeilenAbstand);
+    Edit1->resize(Edit1->width(), Edit1->sizeHint().height());
+    Label1->move(DialogRand, Label1->y());
+    Edit1->move(Label1->x() + Label1->width() + LabelAbstand, Edit1->y());
+    LabelZentrieren(Label1, Edit1);
+
+    CheckBox1->setGeometry(DialogRand, Edit1->y() + Edit1->height() + ZeilenAbstand, CheckBox1->width(),
+                           SchalterHoehe(CheckBox1->font(), TSteuerArt::Kontrollkaestchen));
+    const int Hoehe = Button1->height();
+    ListBox1->setGeometry(Hoehe, CheckBox1->y() + CheckBox1->height() + ZeilenAbstand, ListBox1->width(), 10 * Hoehe);
+
+    const int KnopfOben = ListBox1->y() + ListBox1->height() + ZeilenAbstand;
+    Button1->move(Button1->width() / 2, KnopfOben);
+    Button2->move(2 * Button1->x() + Button1->width(), KnopfOben);
+    Button3->move(Button2->x() + Button1->x() + Button2->width(), KnopfOben);
+    const int Breite = Button3->x() + Button3->width() + Button1->x();
+
+    Edit1->resize(Breite - Edit1->x() - DialogRand, Edit1->height());
+    ListBox1->resize(Breite - 2 * ListBox1->x(), ListBox1->height());
+    CheckBox1->resize(Breite - 2 * CheckBox1->x(), CheckBox1->height());
+    setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
+    FensterEinrichten();
+}
+
+void TSuchenForm::FensterEinrichten()
+{
+    DialogPlatzieren(this);
+}
+
+void TSuchenForm::showEvent(QShowEvent* AEvent)
+{
+    SchalterEinrichten();
+    ListBox1->clear();
+    TagNrIndex.clear();
+    ListBox1->setAccessibleName(KeineSucheName);
+    Edit1->setText(SuchStr);
+    Edit1Change();
+    Button2->setEnabled(false);
+    QDialog::showEvent(AEvent);
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
+}
+
+void TSuchenForm::Edit1Change()
+{
+    Button1->setEnabled(!Gestutzt(Edit1->text()).isEmpty());
+}
+
+void TSuchenForm::Button1Click()
+{
+    TagNrIndex.clear();
+    SuchStr = Edit1->text();
+    const QList<int> Treffer
+        = DatenRef ? KommentarTreffer(*DatenRef, SuchStr, CheckBox1->isChecked()) : QList<int>();
+    QStringList Zeilen;
+    Zeilen.reserve(Treffer.size());
+    for (int i : Treffer) {
+        Zeilen << DatumText(DatenRef->Tag(i).Datum);
+        TagNrIndex << QString::number(i);
+    }
+    ListBox1->setUpdatesEnabled(false);
+    ListBox1->clear();
+    ListBox1->addItems(Zeilen);
+    ListBox1->setUpdatesEnabled(true);
+    // Named before it takes the focus, so the screen reader says the count with it.
+    ListBox1->setAccessibleName(ListBox1->count() == 1 ? QStringLiteral("1 Tag gefunden")
+                                                       : QStringLiteral("%1 Tage gefunden").arg(ListBox1->count()));
+    Button2->setEnabled(ListBox1->count() > 0);
+    if (ListBox1->count() > 0) {
+        ListBox1->setCurrentRow(0);
+        ListBox1->setFocus(Qt::OtherFocusReason);
+    } else {
+        Edit1->setFocus(Qt::OtherFocusReason);
+        Edit1->selectAll();
+        Plattform().Information(QStringLiteral("Der Kommentar \"%1\" wurde nicht gefunden!").arg(SuchStr));
+    }
+}
+
+bool TSuchenForm::eventFilter(QObject* AObjekt, QEvent* AEvent)
+{
+    if (AEvent->type() == QEvent::KeyPress) {
+        const auto* Taste = static_cast<QKeyEvent*>(AEvent);
+        const bool EnterS = Taste->key() == Qt::Key_Return || Taste->key() == Qt::Key_Enter;
+        if (EnterS && AObjekt == ListBox1) {
+            if (Button2->isEnabled())
+                accept();
+            return true;
+        }
+        if (EnterS && (AObjekt == Edit1 || AObjekt == CheckBox1)) {
+            if (Button1->isEnabled())
+                Button1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(AObjekt, AEvent);
+}

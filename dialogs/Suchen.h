@@ -1,0 +1,52 @@
+#pragma once
+// The dialog "Suche Kommentar": finds the days whose comment holds a text and
+// lets the user pick one of them.
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TDaten;
+
+class TSuchenForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TSuchenForm(QWidget* AParent = nullptr);  // FormCreate
+
+    QLabel* Label1;
+    QLineEdit* Edit1;
+    QCheckBox* CheckBox1;
+    QListWidget* ListBox1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+
+    // Per line of the hit list: the day's index in the diary, as decimal text.
+    QStringList TagNrIndex;
+    // The diary searched; set by the caller before each showing.
+    const TDaten* DatenRef = nullptr;
+    // The text of the last search, offered again at the next showing.
+    QString SuchStr;
+
+    void CaptionZuweisen();
+    void SchriftartZuweisen();
+    void SchalterEinrichten();
+    void FensterEinrichten();
+
+public Q_SLOTS:
+    void Edit1Change();
+    void Button1Click();  // the search
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;  // the Enter keys
+};
+
+// The indexes of the days whose comment holds AMuster, oldest day first;
+// GenauS: upper and lower case differ.
+QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS);

@@ -1,0 +1,131 @@
+#include "Datumliste.h"
+#include "GuiTestMain.h"
+#include "LuLayout.h"
+#include "ModalHelfer.h"
+#include "TFakePlattform.h"
+
+#include <QAccessible>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+class TestDatumliste : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFakePlattform> P;
+    std::unique_ptr<TDatumlisteForm> D;
+
+    // Fills and shows the dialog as the main window does; AAktion works it. The result and the line chosen.
+    std::pair<int, int> Zeigen(int AZeile, std::function<void(QWidget*)> AAktion)
+    {
+        D->SchriftartZuweisen();
+        D->ListBox1->clear();
+        D->ListBox1->addItems({"Mi., 07. Jänner 2015", "Di., 06. Jänner 2015", "Mo., 05. Jänner 2015"});
+        D->ListBox1->setCurrentRow(AZeile);
+        BeimNaechstenDialog(AAktion);
+        const int Ergebnis = D->exec();
+        return {Ergebnis, D->ListBox1->currentRow()};
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        P = std::make_unique<TFakePlattform>(42009);
+        Benutzerschrift() = TSchriftart{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
+        D = std::make_unique<TDatumlisteForm>();
+    }
+    void cleanup()
+    {
+        D.reset();
+        P.reset();
+    }
+
+    void Grundeinstellungen()
+    {
+        QCOMPARE(D->windowTitle(), QStringLiteral("Gehe zu Tag"));
+        QCOMPARE(D->Button1->text(), QStringLiteral("O&K"));
+        QCOMPARE(D->Button2->text(), QStringLiteral("&Abbrechen"));
+        QVERIFY(D->Button1->isDefault());
+        QCOMPARE(QAccessible::queryAccessibleInterface(D->ListBox1)->text(QAccessible::Name),
+                 QStringLiteral("Gehe zu Tag"));
+    }
+
+    // Keys typed into the open dialog: D Down, U Up, T Tab, \r Enter, \x1b Escape, capitals Alt+letter.
+    void Tasten_data()
+    {
+        QTest::addColumn<QString>("Tasten");
+        QTest::addColumn<int>("Ergebnis");
+        QTest::addColumn<int>("Zeile");
+        QTest::newRow("Enter") << "\r" << 1 << 1;
+        QTest::newRow("hinauf, Enter") << "U\r" << 1 << 0;
+        QTest::newRow("hinab, Alt+K") << "DK" << 1 << 2;
+        QTest::newRow("Escape") << "U\x1b" << 0 << 0;
+        QTest::newRow("Alt+A") << "A" << 0 << 1;
+        QTest::newRow("Enter auf OK") << "T\r" << 1 << 1;
+        QTest::newRow("Enter auf Abbrechen") << "TT\r" << 0 << 1;
+    }
+    void Tasten()
+    {
+        QFETCH(QString, Tasten);
+        QFETCH(int, Ergebnis);
+        QFETCH(int, Zeile);
+        QWidget* Fokus = nullptr;
+        const auto [Gesehen, Gewaehlt] = Zeigen(1, [&](QWidget*) {
+            Fokus = QApplication::focusWidget();
+            for (QChar c : Tasten) {
+                QWidget* W = QApplication::focusWidget();
+                if (c == u'\r')
+                    QTest::keyClick(W, Qt::Key_Return);
+                else if (c == u'\x1b')
+                    QTest::keyClick(W, Qt::Key_Escape);
+                else if (c == u'D')
+                    QTest::keyClick(W, Qt::Key_Down);
+                else if (c == u'U')
+                    QTest::keyClick(W, Qt::Key_Up);
+                else if (c == u'T')
+                    QTest::keyClick(W, Qt::Key_Tab);
+                else
+                    QTest::keyClick(W, char(c.toLower().unicode()), Qt::AltModifier);
+            }
+        });
+        QCOMPARE(Fokus, D->ListBox1);
+        QCOMPARE(Gesehen, Ergebnis);
+        QCOMPARE(Gewaehlt, Zeile);
+    }
+
+    // The window is twelve button heights high at any font; the list takes what the buttons leave.
+    void Anordnung_data()
+    {
+        QTest::addColumn<int>("Punkte");
+        QTest::newRow("8") << 8;
+        QTest::newRow("12") << 12;
+        QTest::newRow("40") << 40;
+    }
+    void Anordnung()
+    {
+        QFETCH(int, Punkte);
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), Punkte);
+        Zeigen(0, [&](QWidget* W) {
+            const int B = D->Button1->width();
+            const int H = SchalterHoehe(D->Button1->font(), TSteuerArt::Knopf);
+            if (Punkte <= 12)
+                QCOMPARE(B, 125);
+            for (QPushButton* K : {D->Button1, D->Button2})
+                QVERIFY(K->width() >= K->sizeHint().width());
+            QCOMPARE(D->ListBox1->font().pointSize(), Punkte);
+            QCOMPARE(W->height(), 12 * H);
+            QCOMPARE(D->Button1->geometry(), QRect(B / 2, 12 * H - H - 10, B, H));
+            QCOMPARE(D->Button2->geometry(), QRect(2 * (B / 2) + B, D->Button1->y(), B, H));
+            QCOMPARE(W->width(), D->Button2->x() + B + B / 2);  // 436 with the usual buttons
+            QCOMPARE(D->ListBox1->geometry(), QRect(10, 10, W->width() - 20, D->Button1->y() - 20));
+            const QRect Schirm = W->screen()->geometry();
+            QCOMPARE(W->frameGeometry().left(), std::max(0, (Schirm.width() - W->frameGeometry().width()) / 2 - 1));
+            qobject_cast<QDialog*>(W)->reject();
+        });
+    }
+};
+
+MEROVAN_GUI_TEST_MAIN(TestDatumliste)
+#include "TestDatumliste.moc"

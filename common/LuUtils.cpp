@@ -70,13 +70,30 @@ void DatumsnamenAnpassen()
 
 QString DatumText(int ATag)
 {
+    // Built by hand: the date list and the search make tens of thousands of these at once.
     const QDate D = TagZuDatum(ATag);
+    int Jahr = 0, Monat = 0, Tag = 0;
+    D.getDate(&Jahr, &Monat, &Tag);
     const TDatumsnamen& Namen = Datumsnamen();
     // dayOfWeek: Monday = 1 … Sunday = 7; the table starts on Sunday.
-    return Namen.KurzTag[D.dayOfWeek() % 7] + QLatin1String("., ")
-        + QString::number(D.day()).rightJustified(2, u'0') + QLatin1String(". ")
-        + Namen.LangMonat[D.month() - 1] + u' '
-        + QString::number(D.year()).rightJustified(4, u'0');
+    const QString& KurzTag = Namen.KurzTag[D.dayOfWeek() % 7];
+    const QString& LangMonat = Namen.LangMonat[Monat - 1];
+    QString Text;
+    Text.reserve(KurzTag.size() + LangMonat.size() + 16);
+    Text += KurzTag;
+    Text += QLatin1String("., ");
+    Text += QChar(u'0' + Tag / 10);
+    Text += QChar(u'0' + Tag % 10);
+    Text += QLatin1String(". ");
+    Text += LangMonat;
+    Text += u' ';
+    if (Jahr >= 0 && Jahr <= 9999) {
+        for (int Teiler = 1000; Teiler > 0; Teiler /= 10)
+            Text += QChar(u'0' + Jahr / Teiler % 10);
+    } else {
+        Text += QString::number(Jahr);
+    }
+    return Text;
 }
 
 namespace {

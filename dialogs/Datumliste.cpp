@@ -1,8 +1,8 @@
 #include "Datumliste.h"
 
 #include "LuLayout.h"
+#include "LuListBox.h"
 
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -10,11 +10,8 @@ TDatumlisteForm::TDatumlisteForm(QWidget* AParent)
     : QDialog(AParent)
 {
     setObjectName(QStringLiteral("DatumlisteForm"));
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    // Years of days: one line height for all, no layout of each line.
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     // A list is not named by a label; the screen reader says this when the list takes the focus.
     ListBox1->setAccessibleName(QStringLiteral("Gehe zu Tag"));
     Button1 = new QPushButton(this);
@@ -69,6 +66,6 @@ void TDatumlisteForm::showEvent(QShowEvent* AEvent)
 {
     SchalterEinrichten();
     QDialog::showEvent(AEvent);
-    ListBox1->scrollToItem(ListBox1->currentItem(), QAbstractItemView::PositionAtCenter);
+    ListBox1->scrollTo(ListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);
     ListBox1->setFocus(Qt::OtherFocusReason);
 }

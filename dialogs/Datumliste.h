@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-class QListWidget;
 class QPushButton;
+class TListBox;
 
 class TDatumlisteForm : public QDialog {
     Q_OBJECT
@@ -13,7 +13,7 @@ class TDatumlisteForm : public QDialog {
 public:
     explicit TDatumlisteForm(QWidget* AParent = nullptr);  // FormCreate
 
-    QListWidget* ListBox1;
+    TListBox* ListBox1;
     QPushButton* Button1;
     QPushButton* Button2;
 

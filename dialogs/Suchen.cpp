@@ -1,6 +1,7 @@
 #include "Suchen.h"
 
 #include "LuLayout.h"
+#include "LuListBox.h"
 #include "LuUtils.h"
 #include "Plattform.h"
 #include "TDaten.h"
@@ -9,8 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 
@@ -21,13 +20,13 @@ const QString KeineSucheName = QStringLiteral("Gefundene Tage");
 
 QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS)
 {
-    // Upper-cased by the locale's rules, so ä finds Ä.
-    const QLocale Sprache;
-    const QString Muster = GenauS ? AMuster : Sprache.toUpper(AMuster);
+    // Upper-cased by German rules, so ä finds Ä and strasse finds Straße. They are
+    // Unicode's own mapping, which QString applies without the locale's slower round trip.
+    const QString Muster = GenauS ? AMuster : AMuster.toUpper();
     QList<int> Treffer;
     for (int i = 0; i < ADaten.Count(); ++i) {
         const QString& Kommentar = ADaten.Tag(i).Kommentar;
-        if ((GenauS ? Kommentar : Sprache.toUpper(Kommentar)).contains(Muster))
+        if ((GenauS ? Kommentar.contains(Muster) : Kommentar.toUpper().contains(Muster)))
             Treffer << i;
     }
     return Treffer;
@@ -43,10 +42,8 @@ TSuchenForm::TSuchenForm(QWidget* AParent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new TListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(this);
@@ -131,7 +128,7 @@ void TSuchenForm::FensterEinrichten()
 void TSuchenForm::showEvent(QShowEvent* AEvent)
 {
     SchalterEinrichten();
-    ListBox1->clear();
+    ListBox1->setItems({});
     TagNrIndex.clear();
     ListBox1->setAccessibleName(KeineSucheName);
     Edit1->setText(SuchStr);
@@ -159,10 +156,7 @@ void TSuchenForm::Button1Click()
         Zeilen << DatumText(DatenRef->Tag(i).Datum);
         TagNrIndex << QString::number(i);
     }
-    ListBox1->setUpdatesEnabled(false);
-    ListBox1->clear();
-    ListBox1->addItems(Zeilen);
-    ListBox1->setUpdatesEnabled(true);
+    ListBox1->setItems(Zeilen);
     // Named before it takes the focus, so the screen reader says the count with it.
     ListBox1->setAccessibleName(ListBox1->count() == 1 ? QStringLiteral("1 Tag gefunden")
                                                        : QStringLiteral("%1 Tage gefunden").arg(ListBox1->count()));

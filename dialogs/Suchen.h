@@ -8,8 +8,8 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class TListBox;
 class TDaten;
 
 class TSuchenForm : public QDialog {
@@ -21,7 +21,7 @@ public:
     QLabel* Label1;
     QLineEdit* Edit1;
     QCheckBox* CheckBox1;
-    QListWidget* ListBox1;
+    TListBox* ListBox1;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;

@@ -3,20 +3,19 @@
 #include "Haupt.h"
 
 #include "Datumliste.h"
+#include "LuListBox.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "Suchen.h"
 
 #include <QApplication>
-#include <QListWidget>
 
 void TForm1::MenuSprungGeheZuTagClick()
 {
     MerkActiveControl = QApplication::focusWidget();
     DatumlisteForm->SchriftartZuweisen();
-    QListWidget* Liste = DatumlisteForm->ListBox1;
-    Liste->clear();
-    Liste->addItems(TextZeilen(Daten.Datumliste()));
+    TListBox* Liste = DatumlisteForm->ListBox1;
+    Liste->setItems(TextZeilen(Daten.Datumliste()));
     // Newest first: line 0 is the last day, the day on show is line Count − TagNr.
     Liste->setCurrentRow(Daten.Count() - FTagNr);
     if (ModalZeigen(*DatumlisteForm) != QDialog::Accepted) {

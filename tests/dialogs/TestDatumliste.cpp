@@ -1,11 +1,11 @@
 #include "Datumliste.h"
 #include "GuiTestMain.h"
 #include "LuLayout.h"
+#include "LuListBox.h"
 #include "ModalHelfer.h"
 #include "TFakePlattform.h"
 
 #include <QAccessible>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -21,8 +21,7 @@ class TestDatumliste : public QObject {
     std::pair<int, int> Zeigen(int AZeile, std::function<void(QWidget*)> AAktion)
     {
         D->SchriftartZuweisen();
-        D->ListBox1->clear();
-        D->ListBox1->addItems({"Mi., 07. Jänner 2015", "Di., 06. Jänner 2015", "Mo., 05. Jänner 2015"});
+        D->ListBox1->setItems({"Mi., 07. Jänner 2015", "Di., 06. Jänner 2015", "Mo., 05. Jänner 2015"});
         D->ListBox1->setCurrentRow(AZeile);
         BeimNaechstenDialog(AAktion);
         const int Ergebnis = D->exec();

@@ -1,5 +1,6 @@
 #include "GuiTestMain.h"
 #include "LuLayout.h"
+#include "LuListBox.h"
 #include "ModalHelfer.h"
 #include "Suchen.h"
 #include "TDaten.h"
@@ -9,16 +10,16 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <memory>
 
 namespace {
-// Five days from Mo., 05. Jänner 2015 on, with these comments.
+// Six days from Mo., 05. Jänner 2015 on, with these comments.
 const QStringList Kommentare{"Zucker hoch\r\n", "", "Sport\r\nZUCKER gemessen\r\n", "abc\r\n",
-                             "Übelkeit, Ärger\r\n"};
+                             "Übelkeit, Ärger\r\n",
+                             "Spaziergang Hauptstraße\r\n"};
 }
 
 class TestSuchen : public QObject {
@@ -41,7 +42,7 @@ class TestSuchen : public QObject {
     {
         QStringList Z;
         for (int i = 0; i < S->ListBox1->count(); ++i)
-            Z << S->ListBox1->item(i)->text();
+            Z << S->ListBox1->Item(i);
         return Z;
     }
 
@@ -95,6 +96,8 @@ private Q_SLOTS:
         QTest::newRow("ohne Blank") << "ABC" << false << QList<int>{3};
         QTest::newRow("ä findet Ä") << "ärger" << false << QList<int>{4};
         QTest::newRow("ü findet Ü") << "übel" << false << QList<int>{4};
+        QTest::newRow("strasse findet Straße") << "strasse" << false << QList<int>{5};
+        QTest::newRow("genau: strasse findet keins") << "strasse" << true << QList<int>{};
         QTest::newRow("über zwei Zeilen") << "sport\r\nzucker" << false << QList<int>{2};
     }
     void Treffer()

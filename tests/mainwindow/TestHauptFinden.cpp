@@ -2,6 +2,7 @@
 #include "GuiTestMain.h"
 #include "Haupt.h"
 #include "HauptTest.h"
+#include "LuListBox.h"
 #include "ModalHelfer.h"
 #include "Suchen.h"
 #include "TFakePlattform.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -26,11 +26,11 @@ class TestHauptFinden : public QObject {
         QTest::keyClick(QApplication::focusWidget(), ATaste, AModifier);
     }
 
-    QStringList Zeilen(QListWidget* AListe) const
+    QStringList Zeilen(TListBox* AListe) const
     {
         QStringList Z;
         for (int i = 0; i < AListe->count(); ++i)
-            Z << AListe->item(i)->text();
+            Z << AListe->Item(i);
         return Z;
     }
 

@@ -4,6 +4,7 @@
 # its label, and Down moves the focus to the first field. Then a new user's
 # first run: the question, the field names dialog, the date dialog, a value
 # typed and saved; every control named, the focus checked after each step.
+# Then go to day (Ctrl+G) and the comment search (Ctrl+F) in a diary of three days.
 # Runs under dbus-run-session with Xvfb; argument: the program to start.
 import os, subprocess, sys, tempfile, time
 
@@ -81,7 +82,8 @@ def sichtbar():
 def fokus_jetzt():
     for k in sichtbar():
         try:
-            if k.getState().contains(pyatspi.STATE_FOCUSED) and k.getRoleName() not in ("frame", "dialog", "alert", "filler", "panel"):
+            # Qt calls a list's current item focused even in a list without the focus: the list itself tells.
+            if k.getState().contains(pyatspi.STATE_FOCUSED) and k.getRoleName() not in ("frame", "dialog", "alert", "filler", "panel", "list item"):
                 return (k.getRoleName(), k.name)
         except Exception:
             pass
@@ -152,6 +154,108 @@ def tagebuch_lesen(pfad):
         zeichenkette()
         tage.append([zeichenkette().split("\r\n")[:-1] for _ in range(zahl())])
     return felder, tage
+
+
+def tagebuch_schreiben(pfad, felder, tage):
+    """A diary file: field names, then per day its number, comment and entries."""
+    def zeichenkette(s):
+        b = s.encode("latin-1")
+        return len(b).to_bytes(2, "big") + b
+
+    def zahl(v):
+        return bytes([v & 0xFF, v >> 24 & 0xFF, v >> 16 & 0xFF, v >> 8 & 0xFF])
+
+    inhalt = zeichenkette("MRV01") + zeichenkette("".join(f + "\r\n" for f in felder)) + zahl(len(tage))
+    for datum, kommentar, eintraege in tage:
+        inhalt += zahl(datum) + zeichenkette(kommentar) + zahl(len(eintraege))
+        for e in eintraege:
+            inhalt += zeichenkette("".join(w + "\r\n" for w in e))
+    with open(pfad, "wb") as f:
+        f.write(inhalt)
+
+
+def ausgewaehlt(rolle_liste):
+    """The name of the selected item of the showing list with this name."""
+    for k in sichtbar():
+        try:
+            if k.getRoleName() == "list" and k.name == rolle_liste:
+                for i in range(k.childCount):
+                    c = k.getChildAtIndex(i)
+                    if c.getState().contains(pyatspi.STATE_SELECTED):
+                        return c.name
+        except Exception:
+            pass
+    return None
+
+
+def datumszeile():
+    for k in sichtbar():
+        try:
+            if k.getRoleName() == "text" and k.name == "Tag:":
+                return k.queryText().getText(0, -1)
+        except Exception:
+            pass
+    return None
+
+
+def warte(bedingung, schritt, sekunden=20):
+    frist = time.time() + sekunden
+    while time.time() < frist:
+        if bedingung():
+            return True
+        time.sleep(0.2)
+    fehler.append("%s: not reached, focus %r" % (schritt, fokus_jetzt()))
+    return False
+
+
+def gehe_und_suche():
+    global app
+    neu = tempfile.mkdtemp()
+    drei = os.path.join(neu, "drei.MRV")
+    tagebuch_schreiben(drei, ["Blutzucker"], [(42005, "Arzt: Zucker zu hoch\r\n", [["110"]]),
+                                              (42006, "Sport\r\n", [["95"], ["130"]]),
+                                              (42007, "", [["101"]])])
+    app = subprocess.Popen([programm, drei], env=dict(umgebung, HOME=neu, XDG_RUNTIME_DIR=neu), stdout=protokoll,
+                           stderr=subprocess.STDOUT)
+    # No window manager gives a new window the keyboard: the user's click, done here by xdotool.
+    try:
+        wid = subprocess.run(["xdotool", "search", "--sync", "--name", "drei.MRV"], env=umgebung,
+                             capture_output=True, text=True, timeout=20).stdout.split()
+    except subprocess.TimeoutExpired:
+        fehler.append("no window showing drei.MRV")
+        return
+    subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], env=umgebung, timeout=10)
+    if not warte_fokus(("text", "Tag:"), "three days opened"):
+        return
+    taste("ctrl+g")
+    if not warte_fokus(("list", "Gehe zu Tag"), "date list"):
+        return
+    namen_pruefen("date list", [("list", "Gehe zu Tag"), ("push button", "OK"), ("push button", "Abbrechen")])
+    if ausgewaehlt("Gehe zu Tag") != "Sa., 03. Jänner 2015":
+        fehler.append("date list: selected %r, expected the day on show" % ausgewaehlt("Gehe zu Tag"))
+    taste("Down")
+    warte(lambda: ausgewaehlt("Gehe zu Tag") == "Fr., 02. Jänner 2015", "date list, one line down")
+    taste("Return")
+    if not warte_fokus(("text", "Tag:"), "after go to day"):
+        return
+    warte(lambda: datumszeile() == "Fr., 02. Jänner 2015", "the day gone to")
+
+    taste("ctrl+f")
+    if not warte_fokus(("text", "Kommentar:"), "comment search"):
+        return
+    namen_pruefen("comment search", [("text", "Kommentar:"), ("check box", "Genaue Übereinstimmung"),
+                                     ("list", "Gefundene Tage"), ("push button", "Suchen"), ("push button", "OK"),
+                                     ("push button", "Schließen")])
+    tippe("zucker")
+    taste("Return")
+    if not warte_fokus(("list", "1 Tag gefunden"), "hit list"):
+        return
+    if ausgewaehlt("1 Tag gefunden") != "Do., 01. Jänner 2015":
+        fehler.append("hit list: selected %r" % ausgewaehlt("1 Tag gefunden"))
+    taste("Return")
+    if not warte_fokus(("text", "Tag:"), "after the search"):
+        return
+    warte(lambda: datumszeile() == "Do., 01. Jänner 2015", "the day found")
 
 
 def erster_start():
@@ -241,6 +345,9 @@ try:
     app.terminate()
     app.wait(5)
     erster_start()
+    app.terminate()
+    app.wait(5)
+    gehe_und_suche()
 finally:
     for p in (app, bus, xvfb):
         p.terminate()
@@ -256,4 +363,4 @@ if fehler:
     xvfb_log.seek(0)
     print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
-print("PASS: names, texts and focus as a screen reader sees them, in an opened diary and in a first run")
+print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day and the comment search")

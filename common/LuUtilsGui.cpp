@@ -1,5 +1,7 @@
 #include "LuUtilsGui.h"
 
+#include "Dateizugriff.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -8,7 +10,6 @@
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
@@ -126,8 +127,10 @@ QByteArray AnsiKodiert(QStringView AText)
     A.reserve(AText.size());
     for (qsizetype i = 0; i < AText.size(); ++i) {
         char32_t c = AText[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < AText.size() && AText[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(AText[i].unicode(), AText[++i].unicode());
+        if (QChar::isHighSurrogate(c) && i + 1 < AText.size() && AText[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(AText[i].unicode(), AText[i + 1].unicode());
+            ++i;
+        }
         const int b = Ansi(c);
         A.append(b < 0 ? '?' : char(b));
     }
@@ -244,12 +247,12 @@ QByteArray TextKodiert(const QString& AText, int AFormat, const TSchriftart* ASc
 bool TextSpeichern(const QString& ADatei, const QString& AText, int AFormat, const TSchriftart* ASchrift,
                    QString* AFehler)
 {
-    const QByteArray Inhalt = TextKodiert(AText, AFormat, ASchrift);
-    QSaveFile Datei(ADatei);
-    if (Datei.open(QIODevice::WriteOnly) && Datei.write(Inhalt) == Inhalt.size() && Datei.commit())
+    // The same safe replacement as the diary's: a full disk never leaves a cut-off file reported as saved.
+    QString Fehler;
+    if (DateiErsetzen(ADatei, TextKodiert(AText, AFormat, ASchrift), &Fehler))
         return true;
     if (AFehler)
-        *AFehler = Datei.errorString();
+        *AFehler = Fehler;
     return false;
 }
 

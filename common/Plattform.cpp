@@ -21,7 +21,7 @@ public:
     void WavAbspielen(const QString&) override {}
     int Heute() override { return DatumZuTag(QDate::currentDate()); }
     QString OeffnenDialog(QWidget*, const TDateiDialog&) override { return {}; }
-    QString SpeichernDialog(QWidget*, const TDateiDialog&) override { return {}; }
+    QString SpeichernDialog(QWidget*, TDateiDialog&) override { return {}; }
     bool SchriftartDialog(QWidget*, QFont&) override { return false; }
     bool DruckDialog(QWidget*, QPrinter&) override { return false; }
     bool DruckerVorhanden() override { return false; }

@@ -16,6 +16,7 @@ struct TDateiDialog {
     QString Ordner;          // initial folder
     QString Dateiname;       // initial file name
     bool UeberschreibenFragenS = true;
+    int FilterIndex = 1;     // the filter entry shown first, from 1; after a save dialog the one chosen
 };
 
 class TPlattform {
@@ -37,9 +38,10 @@ public:
     // Today as a day number.
     virtual int Heute() = 0;
 
-    // The chosen file, or empty when the user cancelled.
+    // The chosen file, or empty when the user cancelled. A confirmed save dialog
+    // keeps the chosen file and filter entry in ADialog, as the next one's start.
     virtual QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) = 0;
-    virtual QString SpeichernDialog(QWidget* AParent, const TDateiDialog& ADialog) = 0;
+    virtual QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) = 0;
     // True when the user chose a font; AFont then holds it.
     virtual bool SchriftartDialog(QWidget* AParent, QFont& AFont) = 0;
     // True when the user confirmed the print dialog for APrinter.

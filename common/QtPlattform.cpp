@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -39,24 +40,43 @@ QMessageBox::StandardButton Meldung(QMessageBox::Icon AIcon, const QString& ATex
     return QMessageBox::StandardButton(ModalZeigen(Box));
 }
 
+// The extension of a filter entry "Name (*.EXT)", or AStandard when it has none of its own.
+QString FilterEndung(const QString& AFilter, const QString& AStandard)
+{
+    const QRegularExpressionMatch M = QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)")).match(AFilter);
+    return M.hasMatch() ? M.captured(1) : AStandard;
+}
+
 QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
 {
     auto* D = new QFileDialog(AParent, ADialog.Titel, ADialog.Ordner, ADialog.Filter);
     D->setAcceptMode(AModus);
     D->setFileMode(AModus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    D->setDefaultSuffix(ADialog.StandardEndung);
     D->setOption(QFileDialog::DontConfirmOverwrite, !ADialog.UeberschreibenFragenS);
+    const QStringList Filter = D->nameFilters();
+    if (ADialog.FilterIndex >= 1 && ADialog.FilterIndex <= Filter.size())
+        D->selectNameFilter(Filter.at(ADialog.FilterIndex - 1));
+    // A name typed without extension gets the one of the chosen format.
+    D->setDefaultSuffix(FilterEndung(D->selectedNameFilter(), ADialog.StandardEndung));
+    QObject::connect(D, &QFileDialog::filterSelected, D, [D, Standard = ADialog.StandardEndung](const QString& AFilter) {
+        D->setDefaultSuffix(FilterEndung(AFilter, Standard));
+    });
     if (!ADialog.Dateiname.isEmpty())
         D->selectFile(ADialog.Dateiname);
     return D;
 }
 
-QString DateiWahl(QWidget* AParent, const TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
+QString DateiWahl(QWidget* AParent, TDateiDialog& ADialog, QFileDialog::AcceptMode AModus)
 {
     std::unique_ptr<QFileDialog> D(DateiDialog(AParent ? AParent : Besitzer(), ADialog, AModus));
     if (ModalZeigen(*D) != QDialog::Accepted || D->selectedFiles().isEmpty())
         return {};
-    return QDir::toNativeSeparators(D->selectedFiles().constFirst());
+    const QString Datei = QDir::toNativeSeparators(D->selectedFiles().constFirst());
+    if (AModus == QFileDialog::AcceptSave) {
+        ADialog.Dateiname = Datei;
+        ADialog.FilterIndex = int(D->nameFilters().indexOf(D->selectedNameFilter())) + 1;
+    }
+    return Datei;
 }
 
 }
@@ -118,10 +138,11 @@ int TQtPlattform::Heute()
 
 QString TQtPlattform::OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog)
 {
-    return DateiWahl(AParent, ADialog, QFileDialog::AcceptOpen);
+    TDateiDialog Kopie = ADialog;
+    return DateiWahl(AParent, Kopie, QFileDialog::AcceptOpen);
 }
 
-QString TQtPlattform::SpeichernDialog(QWidget* AParent, const TDateiDialog& ADialog)
+QString TQtPlattform::SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog)
 {
     return DateiWahl(AParent, ADialog, QFileDialog::AcceptSave);
 }

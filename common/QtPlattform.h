@@ -20,7 +20,7 @@ public:
     void WavAbspielen(const QString& ADatei) override;
     int Heute() override;
     QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
-    QString SpeichernDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
+    QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) override;
     bool SchriftartDialog(QWidget* AParent, QFont& AFont) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;

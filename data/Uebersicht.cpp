@@ -35,6 +35,53 @@ bool BreitesFormat(const QString& AText)
     return ZeileZuLang(TextZeilen(T));
 }
 
+QString DruckText(const QString& AText)
+{
+    QString T = AText;
+    // QString::replace goes once from left to right and does not look at what it put in.
+    T.replace(QLatin1String("\r\n\f"), QLatin1String("\f"));
+    T.replace(QLatin1String("\f\r\n"), QLatin1String("\f"));
+    return T;
+}
+
+QList<QStringList> DruckSeiten(const QString& ADruckText, int AZeichenProZeile, int AZeilenProSeite)
+{
+    const int Breite = std::max(1, AZeichenProZeile);
+    const int Hoehe = std::max(1, AZeilenProSeite);
+    QList<QStringList> Seiten(1);
+    const auto ZeileAnfuegen = [&](const QString& AZeile) {
+        qsizetype Von = 0;
+        do {
+            if (Seiten.last().size() >= Hoehe)
+                Seiten.append(QStringList());
+            Seiten.last().append(AZeile.mid(Von, Breite));
+            Von += Breite;
+        } while (Von < AZeile.size());
+    };
+    QString Zeile;
+    const qsizetype n = ADruckText.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = ADruckText.at(i);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < n && ADruckText.at(i + 1) == u'\n')
+                ++i;
+            ZeileAnfuegen(Zeile);
+            Zeile.clear();
+        } else if (c == u'\f') {
+            ZeileAnfuegen(Zeile);
+            Zeile.clear();
+            Seiten.append(QStringList());
+        } else {
+            Zeile += c;
+        }
+    }
+    if (!Zeile.isEmpty())
+        ZeileAnfuegen(Zeile);
+    if (Seiten.size() > 1 && Seiten.last().isEmpty())
+        Seiten.removeLast();
+    return Seiten;
+}
+
 QString TDaten::TabellenStr() const
 {
     const int FeldAnzahl = int(Felder.size());

@@ -2,7 +2,9 @@
 // The overview reports: the print formats, the wide-format test and the report titles.
 // The report text itself is TDaten::TabellenStr.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // Index 0 is the normal format, index 1 the wide one.
@@ -19,3 +21,14 @@ inline const std::array<QString, 3> UebersichtTitel{QStringLiteral("Übersicht v
 // True when a line of the text, form feeds taken as line breaks, is longer than
 // the normal format's line.
 bool BreitesFormat(const QString& AText);
+
+// The text as it goes to paper: every CR LF FF and then every FF CR LF becomes
+// FF alone, each pass once from left to right, so the line break beside a page
+// break prints as no empty line.
+QString DruckText(const QString& AText);
+
+// The printed text divided into pages of at most AZeilenProSeite lines. A line
+// longer than AZeichenProZeile goes on in the next line, so nothing is cut off;
+// a form feed ends the page and the line it stands in. The empty line after a
+// final line break, and an empty page at the end, are not printed.
+QList<QStringList> DruckSeiten(const QString& ADruckText, int AZeichenProZeile, int AZeilenProSeite);

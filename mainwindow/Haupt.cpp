@@ -6,6 +6,7 @@
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "Plattform.h"
+#include "ReAnsicht.h"
 #include "Suchen.h"
 
 #include <QApplication>
@@ -102,6 +103,7 @@ TForm1::TForm1(const QString& AStartDatei)
     DatumlisteForm = new TDatumlisteForm(this);
     GeheDatumForm = new TGeheDatumForm(this);
     SuchenForm = new TSuchenForm(this);
+    ReAnsichtForm = new TReAnsichtForm(this);
 }
 
 TForm1::~TForm1()

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -21,6 +22,7 @@ class QStatusBar;
 class TDatumlisteForm;
 class TFelderForm;
 class TGeheDatumForm;
+class TReAnsichtForm;
 class TSuchenForm;
 
 class TForm1 : public QMainWindow {
@@ -83,6 +85,10 @@ public:
     QAction* MenuDateiOeffnen;
     QAction* MenuDateiSpeichern;
     QAction* MenuDateiSpeichernUnter;
+    QMenu* MenuDateiDrucken;
+    QAction* MenuDateiDruckenTagesansicht;
+    QAction* MenuDateiDruckenWochenansicht;
+    QAction* MenuDateiDruckenAllesansciht;
     QAction* MenuDateiClose;
     QAction* MenuDateiBeenden;
     QAction* MenuSprungTagWeiter;
@@ -97,6 +103,9 @@ public:
     QMenu* MenuAkt;
     QAction* MenuAktNeuerTag;
     QAction* MenuAktNeuerEintrag;
+    QAction* MenuAktTagesansicht;
+    QAction* MenuAktWochenansicht;
+    QAction* MenuAktAlleansicht;
     QAction* MenuAktTagKopieren;
     QAction* MenuAktTagVerschieben;
     QAction* MenuAktFelder;
@@ -136,6 +145,7 @@ public:
     TDatumlisteForm* DatumlisteForm;
     TGeheDatumForm* GeheDatumForm;
     TSuchenForm* SuchenForm;
+    TReAnsichtForm* ReAnsichtForm;
 
     // Day and entry commands.
     void NeuerTag();
@@ -171,6 +181,8 @@ public Q_SLOTS:
     void MenuAktLoescheEintragClick();
     void MenuAktLoescheTagClick();
     void MenuAktSucheClick();
+    // The overview of the day on show (1), its week (2) or all days (3) in the report view.
+    void MenuAktTagesansichtClick(int ATag);
     void Aktivieren();             // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 
@@ -185,6 +197,7 @@ private:
     void FormShow();
     void MenusErstellen();
     QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, void (TForm1::*ABefehl)());
+    QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, std::function<void()> ABefehl);
     void Freigeben(QAction* AItem, bool AFreiS);
     void MenuUpdate(QMenu* AMenu);
     bool IstMenuTaste(const QKeyEvent* AEvent) const;

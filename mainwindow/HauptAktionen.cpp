@@ -38,6 +38,15 @@ void TForm1::AktionenErstellen()
     MenuAktNeuerEintrag = Befehl(MenuAkt, QStringLiteral("Neuen &Eintrag des Tages erstellen"),
                                  Qt::CTRL | Qt::Key_E, &TForm1::MenuAktNeuerEintragClick);
     MenuAkt->addSeparator();
+    const auto Uebersicht = [this](const QString& AText, const QKeySequence& ATasten, int ATag) {
+        QAction* A = Befehl(MenuAkt, AText, ATasten, [this, ATag] { MenuAktTagesansichtClick(ATag); });
+        A->setData(ATag);
+        return A;
+    };
+    MenuAktTagesansicht = Uebersicht(QStringLiteral("Übersicht des &Tages..."), Qt::CTRL | Qt::Key_T, 1);
+    MenuAktWochenansicht = Uebersicht(QStringLiteral("Übersicht einer Woche..."), Qt::CTRL | Qt::Key_W, 2);
+    MenuAktAlleansicht = Uebersicht(QStringLiteral("Übersicht &aller Tage..."), Qt::CTRL | Qt::Key_A, 3);
+    MenuAkt->addSeparator();
     MenuAktTagKopieren = Befehl(MenuAkt, QStringLiteral("Tag kopieren..."), Qt::CTRL | Qt::Key_C,
                                 &TForm1::MenuAktTagKopierenClick);
     MenuAktTagVerschieben = Befehl(MenuAkt, QStringLiteral("Tag &verschieben..."), Qt::CTRL | Qt::Key_V,
@@ -66,7 +75,7 @@ void TForm1::AktMenuUpdate()
     Freigeben(PuNeuerTag, true);
     Freigeben(MenuAktNeuerEintrag, TagS);
     Freigeben(MenuAktFelder, !Daten.Felder.isEmpty());
-    for (QAction* A : {MenuAktTagKopieren, MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag,
+    for (QAction* A : {MenuAktTagesansicht, MenuAktWochenansicht, MenuAktAlleansicht, MenuAktTagKopieren, MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag,
                        MenuAktSuche})
         Freigeben(A, TagS);
     Freigeben(MenuAktLoescheEintrag, FTagDatenNr != 0);

@@ -1,4 +1,4 @@
-// Go to a day picked from the list of all days or found by its comment.
+// Go to a day picked from the list of all days or found by its comment, and the overviews.
 
 #include "Haupt.h"
 
@@ -6,9 +6,12 @@
 #include "LuListBox.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
+#include "ReAnsicht.h"
 #include "Suchen.h"
+#include "Uebersicht.h"
 
 #include <QApplication>
+#include <algorithm>
 
 void TForm1::MenuSprungGeheZuTagClick()
 {
@@ -41,4 +44,36 @@ void TForm1::MenuAktSucheClick()
         GeheZuTag(Nr);
     else
         SetActiveControl();
+}
+
+void TForm1::MenuAktTagesansichtClick(int ATag)
+{
+    if (FTagNr == 0)
+        return;
+    MerkActiveControl = QApplication::focusWidget();
+    QString Bericht;
+    {
+        // The field names first, so the days added are padded to them.
+        TDaten Auswahl;
+        Auswahl.Felder = Daten.Felder;
+        const TTag& Tag = Daten.Tag(FTagNr - 1);
+        if (ATag == 1) {
+            Auswahl.Add(Tag);
+        } else if (ATag == 2) {
+            const int Montag = Wochenmontag(Tag.Datum);
+            for (int i = 0; i < Daten.Count(); ++i) {
+                if (Daten.Tag(i).Datum >= Montag && Daten.Tag(i).Datum <= Montag + 6)
+                    Auswahl.Add(Daten.Tag(i));
+            }
+        } else {
+            Auswahl.Assign(Daten);
+        }
+        Bericht = Auswahl.TabellenStr();
+    }
+    const QString& Titel = UebersichtTitel[size_t(std::clamp(ATag, 1, 3) - 1)];
+    ReAnsichtForm->setWindowTitle(Titel.contains(QLatin1String("%1")) ? Titel.arg(Edit(0)->text()) : Titel);
+    ReAnsichtForm->SchriftartZuweisen();
+    ReAnsichtForm->setText(Bericht);
+    ModalZeigen(*ReAnsichtForm);
+    SetActiveControl();
 }

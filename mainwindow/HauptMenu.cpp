@@ -19,6 +19,22 @@ void TForm1::MenusErstellen()
                                 &TForm1::MenuDateiSpeichernClick);
     MenuDateiSpeichernUnter = Befehl(MenuDatei, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
                                      &TForm1::MenuDateiSpeichernUnterClick);
+    MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("&Drucken"));
+    MenuDateiDrucken->setObjectName(QStringLiteral("MenuDateiDrucken"));
+    // No shortcuts: the update ran when "Datei" opened; it runs again before the command.
+    const auto Drucken = [this](const QString& AText, int ATag) {
+        QAction* A = MenuDateiDrucken->addAction(AText);
+        A->setData(ATag);
+        connect(A, &QAction::triggered, this, [this, ATag] {
+            DateiMenuUpdate();
+            if (Freigegeben(MenuDateiDrucken->menuAction()))
+                MenuAktTagesansichtClick(ATag);
+        });
+        return A;
+    };
+    MenuDateiDruckenTagesansicht = Drucken(QStringLiteral("Übersicht des &Tages..."), 1);
+    MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), 2);
+    MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), 3);
     MenuDatei->addSeparator();
     MenuDateiClose = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4,
                             &TForm1::MenuDateiCloseClick);
@@ -86,13 +102,19 @@ void TForm1::MenusErstellen()
 QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten,
                         void (TForm1::*ABefehl)())
 {
+    return Befehl(AMenu, AText, ATasten, [this, ABefehl] { (this->*ABefehl)(); });
+}
+
+QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten,
+                        std::function<void()> ABefehl)
+{
     auto* A = AMenu->addAction(AText);
     A->setShortcut(ATasten);
     A->setShortcutContext(Qt::WindowShortcut);
     connect(A, &QAction::triggered, this, [this, AMenu, A, ABefehl] {
         MenuUpdate(AMenu);
         if (Freigegeben(A))
-            (this->*ABefehl)();
+            ABefehl();
     });
     FBefehle << A;
     return A;
@@ -129,6 +151,7 @@ void TForm1::DateiMenuUpdate()
     const bool TagS = FTagNr != 0;
     Freigeben(MenuDateiSpeichern, !Daten.Ident(SaveDaten));
     Freigeben(MenuDateiClose, TagS);
+    Freigeben(MenuDateiDrucken->menuAction(), TagS);
     Freigeben(MenuDateiSpeichernUnter, TagS);
 }
 

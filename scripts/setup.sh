@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 PAKETE=(cmake make g++ pkg-config
         qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
-        fonts-liberation libbenchmark-dev unrtf
+        fonts-liberation libbenchmark-dev unrtf poppler-utils
         xvfb at-spi2-core python3-pyatspi xdotool dbus-daemon qt6-qpa-plugins)
 
 fehlend=()

@@ -184,6 +184,47 @@ private Q_SLOTS:
         Ohne.removeAll(QStringLiteral("\f"));
         QCOMPARE(Ohne, Text);
     }
+
+    // The two passes take the line break beside a page break away, each pass once from left to right.
+    void Drucktext_data()
+    {
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QString>("Gedruckt");
+        QTest::newRow("Umbruch in eigener Zeile") << "A\r\n\f\r\nB" << "A\fB";
+        QTest::newRow("zwei Zeilenumbrüche davor") << "A\r\n\r\n\fB" << "A\r\n\fB";
+        QTest::newRow("am Zeilenanfang") << "A\r\n\fB" << "A\fB";
+        QTest::newRow("am Zeilenende") << "A\f\r\nB" << "A\fB";
+        QTest::newRow("zwei Umbrüche") << "A\r\n\f\r\n\f\r\nB" << "A\f\fB";
+        QTest::newRow("keiner") << "A\r\nB" << "A\r\nB";
+    }
+    void Drucktext()
+    {
+        QFETCH(QString, Text);
+        QFETCH(QString, Gedruckt);
+        QCOMPARE(DruckText(Text), Gedruckt);
+    }
+
+    // Pages of at most three lines of four characters.
+    void Druckseiten_data()
+    {
+        QTest::addColumn<QString>("Text");
+        QTest::addColumn<QList<QStringList>>("Seiten");
+        QTest::newRow("A und B je eine Seite") << "A\fB\r\n" << QList<QStringList>{{"A"}, {"B"}};
+        QTest::newRow("A und eine leere Zeile") << "A\r\n\fB" << QList<QStringList>{{"A", ""}, {"B"}};
+        QTest::newRow("volle Seite fliesst weiter")
+            << "1\r\n2\r\n3\r\n4\r\n" << QList<QStringList>{{"1", "2", "3"}, {"4"}};
+        QTest::newRow("volle Seite, dann Umbruch") << "1\r\n2\r\n3\f4" << QList<QStringList>{{"1", "2", "3"}, {"4"}};
+        QTest::newRow("lange Zeile geht weiter") << "abcdefghij\r\n" << QList<QStringList>{{"abcd", "efgh", "ij"}};
+        QTest::newRow("Umbruch am Ende") << "A\r\n\f" << QList<QStringList>{{"A", ""}};
+        QTest::newRow("leere Seite in der Mitte") << "A\f\fB" << QList<QStringList>{{"A"}, {""}, {"B"}};
+        QTest::newRow("LF und CR allein") << "A\nB\rC" << QList<QStringList>{{"A", "B", "C"}};
+    }
+    void Druckseiten()
+    {
+        QFETCH(QString, Text);
+        QFETCH(QList<QStringList>, Seiten);
+        QCOMPARE(DruckSeiten(Text, 4, 3), Seiten);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUebersicht)

@@ -2,8 +2,10 @@
 #include "GuiTestMain.h"
 #include "Haupt.h"
 #include "HauptTest.h"
+#include "LuLayout.h"
 #include "LuListBox.h"
 #include "ModalHelfer.h"
+#include "ReAnsicht.h"
 #include "Suchen.h"
 #include "TFakePlattform.h"
 
@@ -11,6 +13,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -218,6 +222,91 @@ private Q_SLOTS:
         BeimNaechstenDialog([](QWidget* D) { QTest::keyClick(D, Qt::Key_Escape); });
         Taste(Qt::Key_G);
         QCOMPARE(F->Daten.Tag(1).TagDaten[0][0], QStringLiteral("99"));
+    }
+
+    // The overviews: the day on show, its week from Monday to Sunday, all days; the title, the text,
+    // the user font; the position and the focus unchanged afterwards.
+    void Uebersichten_data()
+    {
+        QTest::addColumn<int>("Kurztaste");
+        QTest::addColumn<QString>("Titel");
+        QTest::addColumn<QList<int>>("Tage");
+        // Sunday 4 January 2015 … Monday 12 January; on show: Sunday 11 January.
+        QTest::newRow("Tag") << int(Qt::Key_T) << "Übersicht von So., 11. Jänner 2015" << QList<int>{42015};
+        QTest::newRow("Woche") << int(Qt::Key_W) << "Übersicht einer Woche" << QList<int>{42009, 42012, 42015};
+        QTest::newRow("alle") << int(Qt::Key_A) << "Übersicht aller Tage" << QList<int>{42008, 42009, 42012, 42015, 42016};
+    }
+    void Uebersichten()
+    {
+        QFETCH(int, Kurztaste);
+        QFETCH(QString, Titel);
+        QFETCH(QList<int>, Tage);
+        const QList<int> Alle{42008, 42009, 42012, 42015, 42016};
+        QVERIFY(Zeigen(*F, *P, {"Blutzucker", "Insulin"}, {1, 2, 1, 2, 1}, 4, 1, Alle));
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 17);
+        F->Edit(2)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(2));
+        QString Gesehen, Text;
+        int Punkte = 0;
+        BeimNaechstenDialog([&](QWidget* D) {
+            QCOMPARE(D, F->ReAnsichtForm);
+            Gesehen = D->windowTitle();
+            Text = F->ReAnsichtForm->Text();
+            Punkte = F->ReAnsichtForm->RichEdit1->font().pointSize();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        Taste(Qt::Key(Kurztaste));  // Ctrl+A too reaches the menu, not the field box
+        TDaten Erwartet;
+        Erwartet.Felder = F->Daten.Felder;
+        for (int i = 0; i < F->Daten.Count(); ++i)
+            if (Tage.contains(F->Daten.Tag(i).Datum))
+                Erwartet.Add(F->Daten.Tag(i));
+        QCOMPARE(Gesehen, Titel);
+        QCOMPARE(Text, Erwartet.TabellenStr());
+        QCOMPARE(Punkte, 17);
+        QCOMPARE(F->PositionText(), QStringLiteral("Tag: 4/5|1/2"));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(2));
+    }
+
+    // A day without entries still has its overview: the date line and the comment.
+    void UebersichtOhneEintraege()
+    {
+        QVERIFY(Zeigen(*F, *P, {"A"}, {0}, 1, 0));
+        F->Daten.Tag(0).Kommentar = QStringLiteral("nur ein Kommentar\r\n");
+        QString Text;
+        BeimNaechstenDialog([&](QWidget* D) {
+            Text = F->ReAnsichtForm->Text();
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        Taste(Qt::Key_T);
+        QVERIFY2(Text.contains(QStringLiteral("Do., 01. Jänner 2015")), qPrintable(Text));
+        QVERIFY2(Text.contains(QStringLiteral("[nur ein Kommentar]")), qPrintable(Text));
+    }
+
+    // "Datei" → "Drucken": its three items open the same overviews; without a day the submenu is off.
+    void DruckenUntermenue()
+    {
+        QVERIFY(Zeigen(*F, *P, {"A"}, {}, 0, 0));
+        F->DateiMenuUpdate();
+        QVERIFY(!F->Freigegeben(F->MenuDateiDrucken->menuAction()));
+        F->MenuDateiDruckenTagesansicht->trigger();  // nothing opens: an unasked dialog would fail
+        QVERIFY(!F->ReAnsichtForm->isVisible());
+
+        F = std::make_unique<TForm1>();
+        QVERIFY(DreiTage());
+        QStringList Eintraege;
+        for (QAction* A : F->MenuDateiDrucken->actions())
+            Eintraege << A->text();
+        QCOMPARE(Eintraege, (QStringList{"Übersicht des &Tages...", "Übersicht einer &Woche...", "Übersicht &aller Tage..."}));
+        QStringList Titel;
+        for (QAction* A : F->MenuDateiDrucken->actions()) {
+            BeimNaechstenDialog([&](QWidget* D) {
+                Titel << D->windowTitle();
+                QTest::keyClick(D, Qt::Key_Escape);
+            });
+            A->trigger();
+        }
+        QCOMPARE(Titel, (QStringList{"Übersicht von Fr., 02. Jänner 2015", "Übersicht einer Woche", "Übersicht aller Tage"}));
     }
 };
 

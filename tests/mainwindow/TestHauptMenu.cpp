@@ -75,7 +75,7 @@ private Q_SLOTS:
             if (!A->isSeparator())
                 Datei << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
         }
-        QCOMPARE(Datei, (QStringList{"Ö&ffnen...|Strg+O", "&Speichern|Strg+S", "Speichern &unter...|Strg+U",
+        QCOMPARE(Datei, (QStringList{"Ö&ffnen...|Strg+O", "&Speichern|Strg+S", "Speichern &unter...|Strg+U", "&Drucken|",
                                      "S&chließen|Strg+F4", "&Beenden|Alt+F4"}));
         QStringList Spruenge;
         for (QAction* A : F->MenuSprung->actions()) {
@@ -93,6 +93,8 @@ private Q_SLOTS:
                 Aktionen << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
         }
         QCOMPARE(Aktionen, (QStringList{"&Neuen Tag erstellen...|Strg+N", "Neuen &Eintrag des Tages erstellen|Strg+E",
+                                        "Übersicht des &Tages...|Strg+T", "Übersicht einer Woche...|Strg+W",
+                                        "Übersicht &aller Tage...|Strg+A",
                                         "Tag kopieren...|Strg+C", "Tag &verschieben...|Strg+V",
                                         "Feld&bezeichnungen ändern...|Strg+B", "&Kommentar des Tages ändern...|Strg+K",
                                         "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|",

@@ -1,5 +1,6 @@
 #include "TFakePlattform.h"
 
+#include <QPrinter>
 #include <QTest>
 
 TFakePlattform::TFakePlattform(int AHeute)
@@ -10,7 +11,7 @@ TFakePlattform::TFakePlattform(int AHeute)
 
 TFakePlattform::~TFakePlattform()
 {
-    if (!Antworten.isEmpty() || !Dateien.isEmpty() || !Schriften.isEmpty() || !Drucke.isEmpty())
+    if (!Antworten.isEmpty() || !Dateien.isEmpty() || !Filter.isEmpty() || !Schriften.isEmpty() || !Drucke.isEmpty())
         QTest::qFail("scripted answers were left unused", __FILE__, __LINE__);
 }
 
@@ -74,9 +75,15 @@ QString TFakePlattform::OeffnenDialog(QWidget*, const TDateiDialog& ADialog)
     return DateiAntwort(ADialog, "unanswered open dialog");
 }
 
-QString TFakePlattform::SpeichernDialog(QWidget*, const TDateiDialog& ADialog)
+QString TFakePlattform::SpeichernDialog(QWidget*, TDateiDialog& ADialog)
 {
-    return DateiAntwort(ADialog, "unanswered save dialog");
+    const QString Datei = DateiAntwort(ADialog, "unanswered save dialog");
+    if (!Datei.isEmpty()) {
+        ADialog.Dateiname = Datei;
+        if (!Filter.isEmpty())
+            ADialog.FilterIndex = Filter.takeFirst();
+    }
+    return Datei;
 }
 
 bool TFakePlattform::SchriftartDialog(QWidget*, QFont& AFont)
@@ -91,11 +98,19 @@ bool TFakePlattform::SchriftartDialog(QWidget*, QFont& AFont)
     return F.has_value();
 }
 
-bool TFakePlattform::DruckDialog(QWidget*, QPrinter&)
+bool TFakePlattform::DruckDialog(QWidget*, QPrinter& APrinter)
 {
     if (Drucke.isEmpty()) {
         QTest::qFail("unanswered print dialog", __FILE__, __LINE__);
         return false;
+    }
+    if (!DruckDatei.isEmpty()) {
+        APrinter.setOutputFormat(QPrinter::PdfFormat);
+        APrinter.setOutputFileName(DruckDatei);
+    }
+    if (DruckVon > 0) {
+        APrinter.setPrintRange(QPrinter::PageRange);
+        APrinter.setFromTo(DruckVon, DruckBis);
     }
     return Drucke.takeFirst();
 }

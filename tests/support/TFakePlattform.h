@@ -30,8 +30,11 @@ public:
     // Scripted answers, taken from the front.
     QList<TAntwort> Antworten;
     QStringList Dateien;                     // open and save dialogs; empty = cancelled
+    QList<int> Filter;                       // save dialogs: the filter entry chosen; none = as shown
     QList<std::optional<QFont>> Schriften;   // font dialog; nullopt = cancelled
     QList<bool> Drucke;                      // print dialog
+    QString DruckDatei;                      // set: a confirmed print goes to this PDF file
+    int DruckVon = 0, DruckBis = 0;          // set: the page range chosen in the print dialog
     bool DruckerS = true;
     int ShellErgebnis = 42;
     int HeuteWert;
@@ -52,7 +55,7 @@ public:
     void WavAbspielen(const QString& ADatei) override;
     int Heute() override;
     QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
-    QString SpeichernDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
+    QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) override;
     bool SchriftartDialog(QWidget* AParent, QFont& AFont) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;

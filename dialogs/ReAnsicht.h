@@ -1,0 +1,81 @@
+#pragma once
+// The report view: an overview to read, change, divide into pages, print and save.
+
+#include "Plattform.h"
+
+#include <QDialog>
+#include <QPageLayout>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QPushButton;
+
+class TReAnsichtForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TReAnsichtForm(QWidget* AParent = nullptr);  // FormCreate
+
+    QPlainTextEdit* RichEdit1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QMenu* PopupMenu1;
+    QAction* PuSeitenumbruch;
+    QAction* PuSeitenumbruchEntfernen;
+    QAction* PuKopieren;
+    QAction* PuAusschneiden;
+    QAction* PuEinfuegen;
+    QAction* PuAllesMarkieren;
+    QAction* PuRueck;
+    QAction* PuDrucken;
+    QAction* PuSpeichern;
+    // Configured once, so the format and the name chosen last are offered again.
+    TDateiDialog SaveDialog1;
+    QPointer<QWidget> MerkActiveControl;
+
+    // The text with CR LF line breaks.
+    QString Text() const;
+    void setText(const QString& AText);
+
+    void CaptionZuweisen();
+    void SchriftartZuweisen();
+    void SchalterEinrichten();
+    void FensterEinrichten();
+    // Whether the context menu's item may run now.
+    bool Freigegeben(const QAction* AItem) const;
+
+public Q_SLOTS:
+    void RichEdit1Change();
+    void PopupMenu1Popup();
+    void Button1Click();  // print
+    void PuSpeichernClick();
+    void PuSeitenumbruchClick();
+    void PuSeitenumbruchEntfernenClick();
+    void SetActiveControl();
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
+
+private:
+    bool DruckbarS() const;  // the text holds more than blanks and control characters
+};
+
+// The page of a report when no printer is set up: A4 upright, 5 mm margins, room for
+// 77 characters at 12 points and 93 at 10.
+QPageLayout StandardSeitenformat();
+// The page the default printer prints on, else the standard one.
+QPageLayout Seitenformat();
+
+// Prints the report text on ADevice as it goes to paper: the two replacement passes,
+// "Courier New" black at 12 or 10 points by the wide-format test, the whole printable
+// area, a new page at every form feed. Pages AVon to ABis (from 1; 0 for all).
+// False when the device cannot be painted on or refuses a page.
+bool BerichtDrucken(QPagedPaintDevice& AGeraet, const QString& AText, int AVon = 0, int ABis = 0);
+
+// The report as a PDF document of the pages the printer would get; false when it cannot be made.
+bool BerichtPdf(const QString& ATitel, const QString& AText, QByteArray& APdf);

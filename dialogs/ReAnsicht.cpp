@@ -343,6 +343,8 @@ void TReAnsichtForm::SetActiveControl()
 void TReAnsichtForm::showEvent(QShowEvent* AEvent)
 {
     SchalterEinrichten();
+    // The screen reader names the text by the report's title.
+    RichEdit1->setAccessibleName(windowTitle());
     RichEdit1Change();
     QDialog::showEvent(AEvent);
     QTextCursor C = RichEdit1->textCursor();

@@ -190,12 +190,15 @@ private Q_SLOTS:
         int Position = -1;
         bool RueckS = true;
         QWidget* Fokus = nullptr;
+        QString Name;
         Zeigen(QStringLiteral("Zweite\r\nZeile\r\n"), [&](QWidget* D) {
+            Name = QAccessible::queryAccessibleInterface(R->RichEdit1)->text(QAccessible::Name);
             Position = R->RichEdit1->textCursor().position();
             RueckS = R->RichEdit1->document()->isUndoAvailable();
             Fokus = QApplication::focusWidget();
             QTest::keyClick(D, Qt::Key_Escape);
         });
+        QCOMPARE(Name, QStringLiteral("Übersicht einer Woche"));
         QCOMPARE(Position, 0);
         QVERIFY(!RueckS);
         QCOMPARE(Fokus, R->RichEdit1);

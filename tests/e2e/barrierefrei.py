@@ -4,7 +4,7 @@
 # its label, and Down moves the focus to the first field. Then a new user's
 # first run: the question, the field names dialog, the date dialog, a value
 # typed and saved; every control named, the focus checked after each step.
-# Then go to day (Ctrl+G) and the comment search (Ctrl+F) in a diary of three days.
+# Then go to day (Ctrl+G), the comment search (Ctrl+F) and the week overview (Ctrl+W) in a diary of three days.
 # Runs under dbus-run-session with Xvfb; argument: the program to start.
 import os, subprocess, sys, tempfile, time
 
@@ -257,6 +257,26 @@ def gehe_und_suche():
         return
     warte(lambda: datumszeile() == "Do., 01. Jänner 2015", "the day found")
 
+    # The week of Thursday 1 January 2015 holds all three days; the report is read from its first line.
+    taste("ctrl+w")
+    if not warte_fokus(("text", "Übersicht einer Woche"), "week overview"):
+        return
+    namen_pruefen("week overview", [("text", "Übersicht einer Woche"), ("push button", "Drucken..."),
+                                    ("push button", "Speichern..."), ("push button", "Schließen")])
+    bericht = next((k for k in sichtbar() if k.getRoleName() == "text" and k.name == "Übersicht einer Woche"), None)
+    if bericht is not None:
+        t = bericht.queryText()
+        erste = t.getText(0, -1).split("\n")[0]
+        if erste.split() != ["Tag:", "Sa.,", "03.", "Jänner", "2015"]:  # the newest day first
+            fehler.append("week overview: first line %r" % erste)
+        if t.caretOffset != 0:
+            fehler.append("week overview: caret at %r" % t.caretOffset)
+        for datum in ("Fr., 02. Jänner 2015", "Do., 01. Jänner 2015", "[Arzt: Zucker zu hoch]"):
+            if datum not in t.getText(0, -1):
+                fehler.append("week overview: %r missing" % datum)
+    taste("Escape")
+    warte_fokus(("text", "Tag:"), "after the week overview")
+
 
 def erster_start():
     global app
@@ -363,4 +383,4 @@ if fehler:
     xvfb_log.seek(0)
     print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
-print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day and the comment search")
+print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day, the comment search and the week overview")

@@ -9,6 +9,7 @@
 #include "TestDateien.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeySequence>
@@ -141,6 +142,32 @@ private Q_SLOTS:
 
         BeimNaechstenDialog([](QWidget* W) { QTest::keyClick(W, Qt::Key_Escape); });
         QCOMPARE(P.OeffnenDialog(nullptr, D), QString());
+    }
+
+    // The extension follows the format chosen; the chosen format and name come back for the next time.
+    void SpeichernDialogFormatWahl()
+    {
+        TQtPlattform P;
+        QTemporaryDir Ordner;
+        TDateiDialog D{QStringLiteral("Speichern unter"),
+                       QStringLiteral("Rich Text Format (*.RTF);;Textdokument (*.TXT);;PDF-Dokument (*.PDF)"),
+                       QStringLiteral("RTF"), Ordner.path(), QString(), true, 2};
+        QString Gezeigt;
+        BeimNaechstenDialog([&](QWidget* W) {
+            auto* F = qobject_cast<QFileDialog*>(W);
+            Gezeigt = F->selectedNameFilter();
+            auto* Typ = F->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            Typ->setFocus();
+            QTest::keyClick(Typ, Qt::Key_Down);  // as the user picks the next format
+            auto* Eingabe = F->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            Eingabe->setText(QStringLiteral("bericht"));
+            QTest::keyClick(Eingabe, Qt::Key_Return);
+        });
+        const QString Datei = P.SpeichernDialog(nullptr, D);
+        QCOMPARE(Gezeigt, QStringLiteral("Textdokument (*.TXT)"));
+        QCOMPARE(Datei, QDir::toNativeSeparators(Ordner.filePath(QStringLiteral("bericht.PDF"))));
+        QCOMPARE(D.FilterIndex, 3);
+        QCOMPARE(D.Dateiname, Datei);
     }
 
     void SchriftUndDruckDialog()

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +12,8 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 int SchalterHoehe(const QFont& AFont, TSteuerArt AArt)
 {
@@ -28,6 +31,55 @@ int SchalterHoehe(const QFont& AFont, TSteuerArt AArt)
         break;
     }
     return M;
+}
+
+QString Farbname(const QColor& AFarbe)
+{
+    for (const TFarbeintrag& E : Farbliste) {
+        if (QColor(E.Farbe) == QColor(AFarbe.rgb()))
+            return QString::fromUtf16(E.Name);
+    }
+    return AFarbe.name(QColor::HexRgb).toUpper();
+}
+
+double Kontrast(const QColor& A, const QColor& B)
+{
+    const auto Leuchtdichte = [](const QColor& F) {
+        const auto Kanal = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * Kanal(F.redF()) + 0.7152 * Kanal(F.greenF()) + 0.0722 * Kanal(F.blueF());
+    };
+    const double La = Leuchtdichte(A), Lb = Leuchtdichte(B);
+    return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+}
+
+quint32 FarbCode(const TSchriftart& ASchrift)
+{
+    if (ASchrift.Systemfarbe != 0)
+        return ASchrift.Systemfarbe;
+    const QColor& F = ASchrift.Farbe;
+    return quint32(F.red()) | quint32(F.green()) << 8 | quint32(F.blue()) << 16;
+}
+
+void FarbCodeSetzen(TSchriftart& ASchrift, quint32 ACode)
+{
+    if ((ACode >> 24) == 0xFF) {
+        ASchrift.Systemfarbe = ACode;
+        // The system colours a text can have; any other stands for the window text.
+        QPalette::ColorRole Rolle = QPalette::WindowText;
+        switch (ACode & 0xFF) {
+        case 5: Rolle = QPalette::Base; break;
+        case 9: Rolle = QPalette::ToolTipText; break;
+        case 13: Rolle = QPalette::Highlight; break;
+        case 14: Rolle = QPalette::HighlightedText; break;
+        case 15: Rolle = QPalette::Button; break;
+        case 18: Rolle = QPalette::ButtonText; break;
+        default: break;
+        }
+        ASchrift.Farbe = QGuiApplication::palette().color(Rolle);
+    } else {
+        ASchrift.Systemfarbe = 0;
+        ASchrift.Farbe = QColor(int(ACode & 0xFF), int(ACode >> 8 & 0xFF), int(ACode >> 16 & 0xFF));
+    }
 }
 
 TSchriftart& Benutzerschrift()

@@ -6,6 +6,8 @@
 #include "LuUtilsGui.h"
 
 #include <QColor>
+#include <QString>
+#include <array>
 #include <initializer_list>
 
 class QFont;
@@ -17,6 +19,31 @@ enum class TSteuerArt { Edit, Knopf, Statusleiste, Kontrollkaestchen, Sonstige }
 // The height of one line of "M" in AFont plus the addition for the kind:
 // edit box and check box 8, button 12, status bar 6, others 0.
 int SchalterHoehe(const QFont& AFont, TSteuerArt AArt);
+
+// The nineteen background colours by row, as the settings store the row.
+struct TFarbeintrag {
+    const char16_t* Name;
+    QRgb Farbe;
+};
+inline constexpr std::array<TFarbeintrag, 19> Farbliste{{
+    {u"Schwarz", 0x000000}, {u"Weiß", 0xFFFFFF},     {u"Gelb", 0xFFFF00},       {u"Blau", 0x0000FF},
+    {u"Marineblau", 0x000080}, {u"Himmelblau", 0xA6CAF0}, {u"Blaugrün", 0x008080}, {u"Grün", 0x008000},
+    {u"Minzgrün", 0xC0DCC0}, {u"Gelbgrün", 0x00FF00}, {u"Olivgrün", 0x808000},   {u"Grau", 0x808080},
+    {u"Dunkelgrau", 0x808080}, {u"Hellgrau", 0xC0C0C0}, {u"Rot", 0xFF0000},       {u"Purpur", 0x800080},
+    {u"Lila", 0xFF00FF},     {u"Silber", 0xC0C0C0},   {u"Braun", 0x2B5A8B},
+}};
+
+// The name a person reads for a colour: the list's first name for it, else "#RRGGBB".
+QString Farbname(const QColor& AFarbe);
+
+// The contrast ratio of two colours by WCAG 2 (1 to 21); text needs at least 4.5.
+double Kontrast(const QColor& A, const QColor& B);
+
+// The system's window text colour, as the settings code it.
+inline constexpr quint32 Fenstertextfarbe = 0xFF000008;
+// A colour in the platform's 32-bit code: red in the low byte, system colours with the high byte FF.
+quint32 FarbCode(const TSchriftart& ASchrift);
+void FarbCodeSetzen(TSchriftart& ASchrift, quint32 ACode);
 
 // Shared by all windows for the life of the main window.
 TSchriftart& Benutzerschrift();

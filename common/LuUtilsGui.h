@@ -2,19 +2,13 @@
 // The system helpers that need the GUI: finding and raising the program's
 // windows, the shell, and saving a text in one of five formats.
 
-#include <QColor>
-#include <QFont>
+#include "Schriftart.h"
+
 #include <QString>
 #include <QWidgetList>
 
 class QDialog;
 class QWidget;
-
-// The user font: Qt keeps the colour apart from the font, the program keeps them together.
-struct TSchriftart {
-    QFont Font;
-    QColor Farbe = Qt::black;
-};
 
 // The program's top-level windows that have a window handle, in the order they were created.
 QWidgetList FensterInErstellungsfolge();

@@ -22,7 +22,7 @@ public:
     int Heute() override { return DatumZuTag(QDate::currentDate()); }
     QString OeffnenDialog(QWidget*, const TDateiDialog&) override { return {}; }
     QString SpeichernDialog(QWidget*, TDateiDialog&) override { return {}; }
-    bool SchriftartDialog(QWidget*, QFont&) override { return false; }
+    bool SchriftartDialog(QWidget*, TSchriftart&) override { return false; }
     bool DruckDialog(QWidget*, QPrinter&) override { return false; }
     bool DruckerVorhanden() override { return false; }
     int ShellOeffnen(QWidget*, const QString&, const QString&, const QString&, const QString&, int) override

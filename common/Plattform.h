@@ -5,9 +5,9 @@
 
 #include <QString>
 
-class QFont;
 class QPrinter;
 class QWidget;
+struct TSchriftart;
 
 struct TDateiDialog {
     QString Titel;
@@ -42,8 +42,8 @@ public:
     // keeps the chosen file and filter entry in ADialog, as the next one's start.
     virtual QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) = 0;
     virtual QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) = 0;
-    // True when the user chose a font; AFont then holds it.
-    virtual bool SchriftartDialog(QWidget* AParent, QFont& AFont) = 0;
+    // The font with its colour; true when the user confirmed, ASchrift then holds the choice.
+    virtual bool SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift) = 0;
     // True when the user confirmed the print dialog for APrinter.
     virtual bool DruckDialog(QWidget* AParent, QPrinter& APrinter) = 0;
     virtual bool DruckerVorhanden() = 0;

@@ -1,5 +1,6 @@
 #include "QtPlattform.h"
 
+#include "LuLayout.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 
@@ -8,6 +9,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -15,6 +18,8 @@
 #include <QRegularExpression>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +82,63 @@ QString DateiWahl(QWidget* AParent, TDateiDialog& ADialog, QFileDialog::AcceptMo
         ADialog.FilterIndex = int(D->nameFilters().indexOf(D->selectedNameFilter())) + 1;
     }
     return Datei;
+}
+
+// The font colour by name: the system's window text colour, the colour in use if it is none of
+// the list's, and the nineteen named colours. False when cancelled.
+bool SchriftfarbeWaehlen(QWidget* AParent, TSchriftart& ASchrift)
+{
+    QDialog D(AParent);
+    D.setWindowTitle(QStringLiteral("Schriftfarbe wählen"));
+    auto* Liste = new QListWidget(&D);
+    Liste->setAccessibleName(QStringLiteral("Schriftfarbe"));
+    QFont Listenschrift = ASchrift.Font;
+    Listenschrift.setUnderline(false);
+    Listenschrift.setStrikeOut(false);
+    Liste->setFont(Listenschrift);
+    struct TWahl {
+        quint32 Code;
+        QColor Farbe;
+    };
+    QList<TWahl> Wahlen;
+    Liste->addItem(QStringLiteral("Fenstertextfarbe des Systems"));
+    TSchriftart System;
+    FarbCodeSetzen(System, Fenstertextfarbe);
+    Wahlen.append({Fenstertextfarbe, System.Farbe});
+    const bool EigeneS = ASchrift.Systemfarbe == 0
+        && std::none_of(Farbliste.begin(), Farbliste.end(),
+                        [&](const TFarbeintrag& E) { return QColor(E.Farbe) == QColor(ASchrift.Farbe.rgb()); });
+    if (EigeneS) {
+        Liste->addItem(QStringLiteral("Bisherige Farbe %1").arg(Farbname(ASchrift.Farbe)));
+        Wahlen.append({0, ASchrift.Farbe});
+    }
+    int Aktuell = ASchrift.Systemfarbe != 0 ? 0 : -1;
+    for (const TFarbeintrag& E : Farbliste) {
+        Liste->addItem(QString::fromUtf16(E.Name));
+        Wahlen.append({0, QColor(E.Farbe)});
+        if (Aktuell < 0 && QColor(E.Farbe) == QColor(ASchrift.Farbe.rgb()))
+            Aktuell = int(Wahlen.size()) - 1;
+    }
+    Liste->setCurrentRow(EigeneS ? 1 : std::max(0, Aktuell));
+    auto* Ok = new QPushButton(QStringLiteral("O&K"), &D);
+    auto* Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &D);
+    Ok->setDefault(true);
+    QObject::connect(Ok, &QPushButton::clicked, &D, &QDialog::accept);
+    QObject::connect(Abbrechen, &QPushButton::clicked, &D, &QDialog::reject);
+    auto* Knoepfe = new QHBoxLayout;
+    Knoepfe->addStretch();
+    Knoepfe->addWidget(Ok);
+    Knoepfe->addWidget(Abbrechen);
+    auto* Aufbau = new QVBoxLayout(&D);
+    Aufbau->addWidget(Liste);
+    Aufbau->addLayout(Knoepfe);
+    Liste->setFocus();
+    if (ModalZeigen(D) != QDialog::Accepted || Liste->currentRow() < 0)
+        return false;
+    const TWahl& W = Wahlen[Liste->currentRow()];
+    ASchrift.Systemfarbe = W.Code;
+    ASchrift.Farbe = W.Farbe;
+    return true;
 }
 
 }
@@ -147,12 +209,18 @@ QString TQtPlattform::SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog)
     return DateiWahl(AParent, ADialog, QFileDialog::AcceptSave);
 }
 
-bool TQtPlattform::SchriftartDialog(QWidget* AParent, QFont& AFont)
+bool TQtPlattform::SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift)
 {
-    QFontDialog D(AFont, AParent ? AParent : Besitzer());
+    QWidget* Eltern = AParent ? AParent : Besitzer();
+    QFontDialog D(ASchrift.Font, Eltern);
     if (ModalZeigen(D) != QDialog::Accepted)
         return false;
-    AFont = D.selectedFont();
+    // Qt's font dialog has no colour: the same flow goes on with the colour, as a list of names.
+    TSchriftart Neu = ASchrift;
+    Neu.Font = D.selectedFont();
+    if (!SchriftfarbeWaehlen(Eltern, Neu))
+        return false;
+    ASchrift = Neu;
     return true;
 }
 

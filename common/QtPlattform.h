@@ -21,7 +21,7 @@ public:
     int Heute() override;
     QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
     QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) override;
-    bool SchriftartDialog(QWidget* AParent, QFont& AFont) override;
+    bool SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;
     int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,

@@ -3,6 +3,7 @@
 #include "Datumliste.h"
 #include "Felder.h"
 #include "GeheDatum.h"
+#include "LuHintergrund.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "Plattform.h"
@@ -104,6 +105,9 @@ TForm1::TForm1(const QString& AStartDatei)
     GeheDatumForm = new TGeheDatumForm(this);
     SuchenForm = new TSuchenForm(this);
     ReAnsichtForm = new TReAnsichtForm(this);
+    HintergrundForm = new THintergrundForm(this, DialogKnopfBreite, DialogRand);
+    HintergrundForm->setHintergrundNr(1);
+    Hintergrundfarbe() = HintergrundForm->HintergrundFarbe();
 }
 
 TForm1::~TForm1()

@@ -22,6 +22,7 @@ class QStatusBar;
 class TDatumlisteForm;
 class TFelderForm;
 class TGeheDatumForm;
+class THintergrundForm;
 class TReAnsichtForm;
 class TSuchenForm;
 
@@ -140,6 +141,16 @@ public:
     bool AenderungenGeklaert();
     void FormCloseQuery(bool& CanClose);
 
+    // Settings: the file, the user font, the background row. LadenS: load, else save.
+    void RegistryLadenSpeichern(bool LadenS);
+    // The background row; every write applies the font and the colour and lays the window out.
+    int HintergrundNr() const;
+    void setHintergrundNr(int ANr);
+    THintergrundForm* HintergrundForm;
+    QMenu* MenuAns;
+    QAction* MenuAnsSchriftart;
+    QAction* MenuAnsHintergrund;
+
     // The dialogs the commands open, created once with the window.
     TFelderForm* FelderForm;
     TDatumlisteForm* DatumlisteForm;
@@ -181,6 +192,8 @@ public Q_SLOTS:
     void MenuAktLoescheEintragClick();
     void MenuAktLoescheTagClick();
     void MenuAktSucheClick();
+    void MenuAnsSchriftartClick();
+    void MenuAnsHintergrundClick();
     // The overview of the day on show (1), its week (2) or all days (3) in the report view.
     void MenuAktTagesansichtClick(int ATag);
     void Aktivieren();             // another start asked this one to come to the front
@@ -204,6 +217,7 @@ private:
     void Springen(bool AMoeglichS, int ATagNr, int ATagDatenNr, int AFokus);
     void DateiDialogVorbereiten(TDateiDialog& ADialog);
     void AktionenErstellen();
+    void AnsichtErstellen();
     void TagVerschiebenOderKopieren(bool KopierenS);
 
     QHash<QAction*, bool> FFreigabe;
@@ -223,6 +237,11 @@ private:
     bool FGezeigtS = false;
     bool FLayoutLaeuftS = false;
 };
+
+// A name that ends with a path delimiter is a folder: no file is open.
+bool IstOrdner(const QString& AFilename);
+// The folder of a file, ending with a path delimiter; a folder itself stays.
+QString Ordnerteil(const QString& AFilename);
 
 // The shortcuts whose display text the status hints name.
 QString TastenText(const QKeySequence& ATasten);

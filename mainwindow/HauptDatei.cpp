@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QKeySequence>
 
-namespace {
-// A name that ends with a path delimiter is a folder: no file is open.
 bool IstOrdner(const QString& AFilename)
 {
     return AFilename.endsWith(u'/') || AFilename.endsWith(QDir::separator());
@@ -23,7 +21,6 @@ QString Ordnerteil(const QString& AFilename)
     if (IstOrdner(AFilename))
         return AFilename;
     return QDir::toNativeSeparators(QFileInfo(AFilename).absolutePath()) + QDir::separator();
-}
 }
 
 void TForm1::setFilename(const QString& AFilename)
@@ -159,6 +156,7 @@ void TForm1::MenuDateiCloseClick()
     Daten.Clear();
     SaveDaten.Clear();
     setFilename(Ordnerteil(FFilename));
+    RegistryLadenSpeichern(false);
     setTagNr(0);
     setTagDatenNr(0);
     setDatum(Plattform().Heute());

@@ -65,6 +65,7 @@ void TForm1::MenusErstellen()
                                  &TForm1::MenuSprungGeheZuTagClick);
 
     AktionenErstellen();
+    AnsichtErstellen();
 
     for (QMenu* M : {MenuDatei, MenuSprung, MenuAkt}) {
         // Opened: the update shows the true states. Closed again: every item is

@@ -32,20 +32,28 @@ void TForm1::FormShow()
 void TForm1::Timer1Timer()
 {
     Timer1.stop();
-    if (!FStartDatei.isEmpty() && QFileInfo(FStartDatei).isFile()) {
+    // The settings decide the file: the command line's, else the one used last.
+    RegistryLadenSpeichern(true);
+    const QString Datei = FFilename;
+    if (!IstOrdner(Datei) && QFileInfo(Datei).isFile()) {
         QString Fehler;
-        if (Daten.LoadFromFile(FStartDatei, &Fehler)) {
-            // Only a diary that was read becomes the file name, so a save never
-            // writes over a file that is not a diary.
-            setFilename(FStartDatei);
+        if (Daten.LoadFromFile(Datei, &Fehler)) {
+            setFilename(Datei);
             SaveDaten.Assign(Daten);
             setTagNr(Daten.Count());
             setTagDatenNr(TagDatenCount());
             HinweisNeuerEintrag();
-        } else if (!Fehler.isEmpty()) {
-            LesefehlerMelden(FStartDatei, Fehler);
-            return;
+        } else {
+            // Only a diary that was read becomes the file name, so a save never
+            // writes over a file that is not a diary.
+            setFilename(Ordnerteil(Datei));
+            if (!Fehler.isEmpty()) {
+                LesefehlerMelden(Datei, Fehler);
+                return;
+            }
         }
+    } else {
+        setFilename(Datei);
     }
     CaptionZuweisen(true);
     EditZuweisen();
@@ -80,6 +88,7 @@ void TForm1::closeEvent(QCloseEvent* AEvent)
         return;
     }
     IsClosing = true;  // no layout runs while the window goes away
+    RegistryLadenSpeichern(false);
     AEvent->accept();
 }
 

@@ -1,6 +1,7 @@
 // The seam: its Qt implementation with real dialogs (answered by timers, never
 // left waiting), and the scripted fake that every GUI test relies on.
 
+#include "LuLayout.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "QtPlattform.h"
@@ -8,12 +9,14 @@
 #include "TFakePlattform.h"
 #include "TestDateien.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -173,12 +176,46 @@ private Q_SLOTS:
     void SchriftUndDruckDialog()
     {
         TQtPlattform P;
-        QFont F(QStringLiteral("Liberation Mono"), 30);
+        TSchriftart F{QFont(QStringLiteral("Liberation Mono"), 30), Qt::black, Fenstertextfarbe};
         BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QFontDialog*>(W)); QTest::keyClick(W, Qt::Key_Escape); });
         QVERIFY(!P.SchriftartDialog(nullptr, F));
-        QCOMPARE(F.pointSize(), 30);
-        BeimNaechstenDialog([](QWidget* W) { qobject_cast<QDialog*>(W)->accept(); });
+        QCOMPARE(F.Font.pointSize(), 30);
+
+        // The font confirmed, the colour step follows: a named list, the system colour first and chosen.
+        QStringList Zeilen;
+        QString Name;
+        int Gewaehlt = -1;
+        BeimNaechstenDialog([&](QWidget* W) {
+            qobject_cast<QDialog*>(W)->accept();
+            BeimNaechstenDialog([&](QWidget* Farbe) {
+                auto* Liste = qobject_cast<QListWidget*>(QApplication::focusWidget());
+                QVERIFY(Liste);
+                for (int i = 0; i < Liste->count(); ++i)
+                    Zeilen << Liste->item(i)->text();
+                Name = QAccessible::queryAccessibleInterface(Liste)->text(QAccessible::Name);
+                Gewaehlt = Liste->currentRow();
+                for (int i = 0; i < 15; ++i)
+                    QTest::keyClick(Liste, Qt::Key_Down);  // to "Rot"
+                QTest::keyClick(Liste, Qt::Key_Return);
+                Q_UNUSED(Farbe);
+            });
+        });
         QVERIFY(P.SchriftartDialog(nullptr, F));
+        QCOMPARE(Zeilen.size(), 20);
+        QCOMPARE(Zeilen.first(), QStringLiteral("Fenstertextfarbe des Systems"));
+        QCOMPARE(Zeilen.last(), QStringLiteral("Braun"));
+        QCOMPARE(Name, QStringLiteral("Schriftfarbe"));
+        QCOMPARE(Gewaehlt, 0);
+        QCOMPARE(F.Farbe, QColor(Qt::red));
+        QCOMPARE(FarbCode(F), 0x0000FFu);
+
+        // Cancelled at the colour: nothing changes.
+        BeimNaechstenDialog([&](QWidget* W) {
+            qobject_cast<QDialog*>(W)->accept();
+            BeimNaechstenDialog([](QWidget* Farbe) { QTest::keyClick(Farbe, Qt::Key_Escape); });
+        });
+        QVERIFY(!P.SchriftartDialog(nullptr, F));
+        QCOMPARE(F.Farbe, QColor(Qt::red));
 
         QPrinter Drucker;
         BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QPrintDialog*>(W)); qobject_cast<QDialog*>(W)->reject(); });
@@ -245,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(Plattform().Heute(), 42010);
         F.Antworten << TPlattform::TAntwort::Ja << TPlattform::TAntwort::Abbrechen;
         F.Dateien << QStringLiteral("/tmp/a.MRV") << QString();
-        F.Schriften << QFont(QStringLiteral("Liberation Serif"), 40) << std::nullopt;
+        F.Schriften << TSchriftart{QFont(QStringLiteral("Liberation Serif"), 40)} << std::nullopt;
         F.Drucke << true;
         F.DruckerS = false;
 
@@ -260,11 +297,11 @@ private Q_SLOTS:
         D.StandardEndung = QStringLiteral("MRV");
         QCOMPARE(Plattform().OeffnenDialog(nullptr, D), QStringLiteral("/tmp/a.MRV"));
         QCOMPARE(Plattform().SpeichernDialog(nullptr, D), QString());
-        QFont Schrift;
+        TSchriftart Schrift;
         QVERIFY(Plattform().SchriftartDialog(nullptr, Schrift));
-        QCOMPARE(Schrift.pointSize(), 40);
+        QCOMPARE(Schrift.Font.pointSize(), 40);
         QVERIFY(!Plattform().SchriftartDialog(nullptr, Schrift));
-        QCOMPARE(Schrift.pointSize(), 40);
+        QCOMPARE(Schrift.Font.pointSize(), 40);
         QPrinter Drucker;
         QVERIFY(Plattform().DruckDialog(nullptr, Drucker));
         QVERIFY(!Plattform().DruckerVorhanden());

@@ -4,7 +4,14 @@
 #include "Haupt.h"
 #include "TFakePlattform.h"
 
+#include <QSettings>
 #include <QTest>
+
+// Every test starts as a first start: no settings from the test before.
+inline void EinstellungenLeeren()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovan")).clear();
+}
 
 // Days from 42005 on, one a day; day i has AEintraege[i] entries whose values read "<day><entry>".
 inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege,

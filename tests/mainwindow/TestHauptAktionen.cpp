@@ -65,6 +65,7 @@ class TestHauptAktionen : public QObject {
 private Q_SLOTS:
     void init()
     {
+        EinstellungenLeeren();
         P = std::make_unique<TFakePlattform>(42009);
         F = std::make_unique<TForm1>();
     }

@@ -55,6 +55,7 @@ class TestHauptMenu : public QObject {
 private Q_SLOTS:
     void init()
     {
+        EinstellungenLeeren();
         P = std::make_unique<TFakePlattform>(42009);
         F = std::make_unique<TForm1>();
     }
@@ -69,7 +70,7 @@ private Q_SLOTS:
         QStringList Menues;
         for (QAction* A : F->menuBar()->actions())
             Menues << A->text();
-        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge", "A&ktionen"}));
+        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge", "A&ktionen", "&Ansicht"}));
         QStringList Datei;
         for (QAction* A : F->MenuDatei->actions()) {
             if (!A->isSeparator())

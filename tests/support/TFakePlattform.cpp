@@ -86,15 +86,15 @@ QString TFakePlattform::SpeichernDialog(QWidget*, TDateiDialog& ADialog)
     return Datei;
 }
 
-bool TFakePlattform::SchriftartDialog(QWidget*, QFont& AFont)
+bool TFakePlattform::SchriftartDialog(QWidget*, TSchriftart& ASchrift)
 {
     if (Schriften.isEmpty()) {
         QTest::qFail("unanswered font dialog", __FILE__, __LINE__);
         return false;
     }
-    const std::optional<QFont> F = Schriften.takeFirst();
+    const std::optional<TSchriftart> F = Schriften.takeFirst();
     if (F)
-        AFont = *F;
+        ASchrift = *F;
     return F.has_value();
 }
 

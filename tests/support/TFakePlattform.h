@@ -5,6 +5,8 @@
 
 #include "Plattform.h"
 
+#include "Schriftart.h"
+
 #include <QFont>
 #include <QList>
 #include <QStringList>
@@ -31,7 +33,7 @@ public:
     QList<TAntwort> Antworten;
     QStringList Dateien;                     // open and save dialogs; empty = cancelled
     QList<int> Filter;                       // save dialogs: the filter entry chosen; none = as shown
-    QList<std::optional<QFont>> Schriften;   // font dialog; nullopt = cancelled
+    QList<std::optional<TSchriftart>> Schriften;  // font dialog; nullopt = cancelled
     QList<bool> Drucke;                      // print dialog
     QString DruckDatei;                      // set: a confirmed print goes to this PDF file
     int DruckVon = 0, DruckBis = 0;          // set: the page range chosen in the print dialog
@@ -56,7 +58,7 @@ public:
     int Heute() override;
     QString OeffnenDialog(QWidget* AParent, const TDateiDialog& ADialog) override;
     QString SpeichernDialog(QWidget* AParent, TDateiDialog& ADialog) override;
-    bool SchriftartDialog(QWidget* AParent, QFont& AFont) override;
+    bool SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;
     int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,

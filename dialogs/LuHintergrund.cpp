@@ -1,0 +1,112 @@
+#include "LuHintergrund.h"
+
+#include "LuLayout.h"
+#include "LuListBox.h"
+
+#include <QPushButton>
+#include <QScreen>
+
+THintergrundForm::THintergrundForm(QWidget* AOwner, int ABtnWidth, int ARand)
+    : QDialog(AOwner)
+    , FBtnWidth(ABtnWidth)
+    , FRand(ARand)
+{
+    setObjectName(QStringLiteral("HintergrundForm"));
+    ListBox1 = new TListBox(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Schrifthintergrund"));
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(ListBox1, Button1);
+    setTabOrder(Button1, Button2);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    CaptionZuweisen(QStringLiteral("Schrifthintergrund wählen"), QStringLiteral("O&K"), QStringLiteral("&Abbrechen"));
+}
+
+void THintergrundForm::CaptionZuweisen(const QString& ACaption, const QString& ABtn1Caption,
+                                       const QString& ABtn2Caption)
+{
+    setWindowTitle(ACaption);
+    Button1->setText(ABtn1Caption);
+    Button2->setText(ABtn2Caption);
+    QStringList Namen;
+    for (const TFarbeintrag& E : Farbliste)
+        Namen << QString::fromUtf16(E.Name);
+    ListBox1->setItems(Namen);
+}
+
+int THintergrundForm::HintergrundNr() const
+{
+    return ListBox1->currentRow();
+}
+
+void THintergrundForm::setHintergrundNr(int ANr)
+{
+    ListBox1->setCurrentRow(ANr < 0 || ANr >= int(Farbliste.size()) ? 0 : ANr);
+}
+
+QColor THintergrundForm::HintergrundFarbe() const
+{
+    const int Nr = HintergrundNr();
+    return QColor(Farbliste[size_t(Nr < 0 ? 0 : Nr)].Farbe);
+}
+
+void THintergrundForm::setBtnWidth(int ABreite)
+{
+    FBtnWidth = ABreite;
+    SchalterEinrichten();
+}
+
+void THintergrundForm::setRand(int ARand)
+{
+    FRand = ARand;
+    SchalterEinrichten();
+}
+
+void THintergrundForm::SchriftartZuweisen(const TSchriftart& AFont, const QColor& AColor)
+{
+    ::SchriftartZuweisen(this, AFont, AColor);
+}
+
+void THintergrundForm::SchalterEinrichten()
+{
+    // BtnWidth wide, so the client is 280 wide with the defaults; wider only when a large font would cut a caption.
+    const int B = std::max({FBtnWidth, Button1->sizeHint().width(), Button2->sizeHint().width()});
+    for (QPushButton* K : {Button1, Button2})
+        K->resize(B, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    resize(screen()->geometry().size());
+    Button1->move(FRand, Button1->y());
+    Button2->move(2 * FRand + B, Button2->y());
+    const int Breite = Button2->x() + Button2->width() + FRand;
+    ListBox1->setGeometry(FRand, FRand, Breite - 2 * FRand, 20 * SchalterHoehe(ListBox1->font(), TSteuerArt::Sonstige));
+    const int KnopfOben = ListBox1->y() + ListBox1->height() + FRand;
+    Button1->move(Button1->x(), KnopfOben);
+    Button2->move(Button2->x(), KnopfOben);
+    setFixedSize(Breite, Button1->y() + Button1->height() + FRand);
+    FensterEinrichten();
+}
+
+void THintergrundForm::FensterEinrichten()
+{
+    DialogPlatzieren(this);
+}
+
+void THintergrundForm::showEvent(QShowEvent* AEvent)
+{
+    SchalterEinrichten();
+    MerkItemIndex = HintergrundNr();
+    QDialog::showEvent(AEvent);
+    ListBox1->setFocus(Qt::OtherFocusReason);
+}
+
+void THintergrundForm::done(int AErgebnis)
+{
+    if (AErgebnis != QDialog::Accepted)
+        setHintergrundNr(MerkItemIndex);
+    QDialog::done(AErgebnis);
+}

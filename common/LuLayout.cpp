@@ -157,6 +157,16 @@ int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe)
     return Breite;
 }
 
+int VerfuegbareHoehe(const QWidget* AFenster)
+{
+    return AFenster->screen()->geometry().height() - (AFenster->frameGeometry().height() - AFenster->height());
+}
+
+int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest)
+{
+    return std::min(AWunsch, std::max(AMindest, VerfuegbareHoehe(AFenster) - AUebrigeHoehe));
+}
+
 void DialogPlatzieren(QWidget* AFenster)
 {
     const QRect Schirm = AFenster->screen()->geometry();

@@ -70,6 +70,12 @@ int KnopfBreite(const QWidget* AKnopf, int AMindestBreite);
 // The one width of a dialog's buttons: DialogKnopfBreite, or what the widest caption needs.
 int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe);
 
+// The client height a window can have on its screen: the screen's height less the frame.
+// A dialog's list or editor is never made taller than this leaves; it scrolls itself.
+int VerfuegbareHoehe(const QWidget* AFenster);
+// AWunsch, or less where the window would be taller than its screen: at least AMindest.
+int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest);
+
 // Dialogs and the report view: centred on the whole screen, one pixel up and
 // left, never beyond the top or left edge.
 void DialogPlatzieren(QWidget* AFenster);

@@ -48,7 +48,7 @@ void TDatumlisteForm::SchalterEinrichten()
         K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     resize(screen()->geometry().size());
     // The window's height comes first; the list takes what the buttons leave.
-    const int Hoehe = 12 * Button1->height();
+    const int Hoehe = Gekappt(this, 12 * Button1->height(), 0, 4 * Button1->height());
     Button1->move(Button1->width() / 2, Hoehe - Button1->height() - DialogRand);
     Button2->move(2 * Button1->x() + Button1->width(), Button1->y());
     const int Breite = Button2->x() + Button2->width() + Button1->x();

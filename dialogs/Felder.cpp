@@ -130,7 +130,9 @@ void TFelderForm::SchalterEinrichten()
     Button1->move(Button1->width(), Button1->y());
     Button2->move(2 * Button1->x() + Button1->width(), Button2->y());
     const int Breite = Button2->x() + Button2->width() + Button1->x();
-    RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand, 10 * Button1->height());
+    const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand;
+    RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand,
+                           Gekappt(this, 10 * Button1->height(), Rest, Button1->height()));
     const int KnopfOben = RichEdit1->y() + RichEdit1->height() + ZeilenAbstand;
     Button1->move(Button1->x(), KnopfOben);
     Button2->move(Button2->x(), KnopfOben);

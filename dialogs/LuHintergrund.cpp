@@ -83,7 +83,9 @@ void THintergrundForm::SchalterEinrichten()
     Button1->move(FRand, Button1->y());
     Button2->move(2 * FRand + B, Button2->y());
     const int Breite = Button2->x() + Button2->width() + FRand;
-    ListBox1->setGeometry(FRand, FRand, Breite - 2 * FRand, 20 * SchalterHoehe(ListBox1->font(), TSteuerArt::Sonstige));
+    const int Zeile = SchalterHoehe(ListBox1->font(), TSteuerArt::Sonstige);
+    ListBox1->setGeometry(FRand, FRand, Breite - 2 * FRand,
+                          Gekappt(this, 20 * Zeile, Button1->height() + 3 * FRand, 2 * Zeile));
     const int KnopfOben = ListBox1->y() + ListBox1->height() + FRand;
     Button1->move(Button1->x(), KnopfOben);
     Button2->move(Button2->x(), KnopfOben);

@@ -212,7 +212,9 @@ void TReAnsichtForm::SchalterEinrichten()
     const int Rahmen = frameGeometry().width() - geometry().width();
     const int Breite = screen()->geometry().width() - Rahmen;
     resize(Breite, screen()->geometry().height());
-    RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand, 15 * Button1->height());
+    const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand;
+    RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand,
+                           Gekappt(this, 15 * Button1->height(), Rest, Button1->height()));
     const int KnopfOben = RichEdit1->y() + RichEdit1->height() + ZeilenAbstand;
     // Four equal gaps: at both ends and between the buttons.
     const int Links = (Breite - 3 * Button1->width()) / 4;

@@ -105,7 +105,9 @@ void TSuchenForm::SchalterEinrichten()
     CheckBox1->setGeometry(DialogRand, Edit1->y() + Edit1->height() + ZeilenAbstand, CheckBox1->width(),
                            SchalterHoehe(CheckBox1->font(), TSteuerArt::Kontrollkaestchen));
     const int Hoehe = Button1->height();
-    ListBox1->setGeometry(Hoehe, CheckBox1->y() + CheckBox1->height() + ZeilenAbstand, ListBox1->width(), 10 * Hoehe);
+    const int ListenOben = CheckBox1->y() + CheckBox1->height() + ZeilenAbstand;
+    ListBox1->setGeometry(Hoehe, ListenOben, ListBox1->width(),
+                          Gekappt(this, 10 * Hoehe, ListenOben + 2 * ZeilenAbstand + Hoehe, Hoehe));
 
     const int KnopfOben = ListBox1->y() + ListBox1->height() + ZeilenAbstand;
     Button1->move(Button1->width() / 2, KnopfOben);

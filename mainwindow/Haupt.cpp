@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QThread>
 
@@ -37,7 +39,17 @@ TForm1::TForm1(const QString& AStartDatei)
 {
     FClient = new QWidget(this);
     FClient->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(FClient);
+    FRollen = new QScrollArea(this);
+    FRollen->setObjectName(QStringLiteral("Rollen"));
+    FRollen->setFrameShape(QFrame::NoFrame);
+    FRollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FRollen->setWidget(FClient);
+    setCentralWidget(FRollen);
+    // The row with the focus is always fully on the screen, however it got the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) {
+        if (ANeu && FClient->isAncestorOf(ANeu))
+            FRollen->ensureWidgetVisible(ANeu, 0, 0);
+    });
 
     // Creation order matters: the rows are walked in it.
     for (int k = 1; k <= 10; ++k) {
@@ -292,7 +304,6 @@ void TForm1::SchalterEinrichten()
     const int Rahmen = frameGeometry().width() - width();
     const int Breite = Arbeit.width() - Rahmen;
 
-    FClient->setFixedWidth(Breite);
     FPanel0Breite = (Breite / 100) * 20;
     FPanel0->setFixedWidth(Panel0Breite());
     const int StatusHoehe = this->StatusHoehe();
@@ -307,18 +318,30 @@ void TForm1::SchalterEinrichten()
         L->move(10, L->y());
         W = std::max(W, L->width());
     }
-    int Oben = 10;
-    for (int k = 0; k <= 10; ++k) {
-        TFeldEdit* E = FEdits[size_t(k)];
-        E->setGeometry(W + 15, Oben, Breite - W - 25, E->sizeHint().height());
-        LabelZentrieren(FLabels[size_t(k)], E);
-        Oben += E->height() + 5;
-    }
-    Button1->move((Breite - Button1->width()) / 2, FEdits[10]->geometry().bottom() + 1 + 10);
-    const int ClientHoehe = Button1->geometry().bottom() + 1 + 10;
-    FClient->setFixedSize(Breite, ClientHoehe);
+    const auto Zeilen = [&](int AZeilenBreite) {
+        int Oben = 10;
+        for (int k = 0; k <= 10; ++k) {
+            TFeldEdit* E = FEdits[size_t(k)];
+            E->setGeometry(W + 15, Oben, AZeilenBreite - W - 25, E->sizeHint().height());
+            LabelZentrieren(FLabels[size_t(k)], E);
+            Oben += E->height() + 5;
+        }
+        Button1->move((AZeilenBreite - Button1->width()) / 2, FEdits[10]->geometry().bottom() + 1 + 10);
+        return Button1->geometry().bottom() + 1 + 10;
+    };
+    int ClientHoehe = Zeilen(Breite);
     const int MenuHoehe = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    setFixedSize(Breite, MenuHoehe + ClientHoehe + StatusHoehe);
+    // Taller than the work area: the window keeps to it and the rows scroll, beside their scroll bar.
+    const int Rahmenhoehe = frameGeometry().height() - height();
+    const int Sichtbar = std::max(1, Arbeit.height() - Rahmenhoehe - MenuHoehe - StatusHoehe);
+    int ZeilenBreite = Breite;
+    if (ClientHoehe > Sichtbar) {
+        ZeilenBreite = Breite - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, FRollen);
+        ClientHoehe = Zeilen(ZeilenBreite);
+    }
+    FClient->setFixedSize(ZeilenBreite, ClientHoehe);
+    FRollen->setFixedSize(Breite, std::min(ClientHoehe, Sichtbar));
+    setFixedSize(Breite, MenuHoehe + FRollen->height() + StatusHoehe);
     FLayoutLaeuftS = false;
     if (isVisible())
         FensterEinrichten();
@@ -332,9 +355,9 @@ void TForm1::FensterEinrichten()
         return;
     }
     const QSize Aussen = frameGeometry().size();
-    // No clamping: a window taller than the work area reaches beyond its top.
+    // Never above the work area, where the menu bar and the date line would be out of sight.
     move(Arbeit.left() + (Arbeit.width() - Aussen.width()) / 2,
-         Arbeit.top() + (Arbeit.height() - Aussen.height()) / 2);
+         std::max(Arbeit.top(), Arbeit.top() + (Arbeit.height() - Aussen.height()) / 2));
 }
 
 bool TForm1::eventFilter(QObject* AObjekt, QEvent* AEvent)

@@ -18,6 +18,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class TDatumlisteForm;
 class TFelderForm;
@@ -230,6 +231,7 @@ private:
     std::array<QLabel*, 11> FLabels{};
     std::array<TFeldEdit*, 11> FEdits{};
     QWidget* FClient;
+    QScrollArea* FRollen;  // the rows scroll where a large font makes them taller than the screen
     QLabel* FPanel0;
     QLabel* FPanel1;
     int FPanel0Breite = 0;

@@ -310,8 +310,11 @@ private Q_SLOTS:
             QCOMPARE(S->CheckBox1->geometry(),
                      QRect(10, S->Edit1->y() + S->Edit1->height() + 10, W->width() - 20,
                            SchalterHoehe(S->CheckBox1->font(), TSteuerArt::Kontrollkaestchen)));
-            QCOMPARE(S->ListBox1->geometry(),
-                     QRect(H, S->CheckBox1->y() + S->CheckBox1->height() + 10, W->width() - 2 * H, 10 * H));
+            // Ten button heights, less where the screen is not that high: the list scrolls.
+            const int ListenOben = S->CheckBox1->y() + S->CheckBox1->height() + 10;
+            const int L = std::min(10 * H, VerfuegbareHoehe(W) - ListenOben - 20 - H);
+            QCOMPARE(S->ListBox1->geometry(), QRect(H, ListenOben, W->width() - 2 * H, L));
+            QVERIFY(W->height() <= VerfuegbareHoehe(W));
             const int Oben = S->ListBox1->y() + S->ListBox1->height() + 10;
             QCOMPARE(S->Button1->pos(), QPoint(B / 2, Oben));
             QCOMPARE(S->Button2->pos(), QPoint(2 * (B / 2) + B, Oben));

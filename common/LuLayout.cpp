@@ -162,6 +162,12 @@ int VerfuegbareHoehe(const QWidget* AFenster)
     return AFenster->screen()->geometry().height() - (AFenster->frameGeometry().height() - AFenster->height());
 }
 
+int KnopfAbstand(const QWidget* AFenster, int AKnopfBreite, int AAnzahl, int AWunsch)
+{
+    const int Breite = AFenster->screen()->geometry().width() - (AFenster->frameGeometry().width() - AFenster->width());
+    return std::min(AWunsch, std::max(DialogRand, (Breite - AAnzahl * AKnopfBreite) / (AAnzahl + 1)));
+}
+
 int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest)
 {
     return std::min(AWunsch, std::max(AMindest, VerfuegbareHoehe(AFenster) - AUebrigeHoehe));

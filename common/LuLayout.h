@@ -73,6 +73,9 @@ int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe);
 // The client height a window can have on its screen: the screen's height less the frame.
 // A dialog's list or editor is never made taller than this leaves; it scrolls itself.
 int VerfuegbareHoehe(const QWidget* AFenster);
+// The first button's left edge and the gap between buttons: AWunsch, or less where a row of
+// AAnzahl buttons AKnopfBreite wide would be wider than the screen (at least DialogRand).
+int KnopfAbstand(const QWidget* AFenster, int AKnopfBreite, int AAnzahl, int AWunsch);
 // AWunsch, or less where the window would be taller than its screen: at least AMindest.
 int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest);
 

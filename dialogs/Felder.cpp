@@ -127,7 +127,7 @@ void TFelderForm::SchalterEinrichten()
     for (QPushButton* K : {Button1, Button2})
         K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     resize(screen()->geometry().size());
-    Button1->move(Button1->width(), Button1->y());
+    Button1->move(KnopfAbstand(this, Button1->width(), 2, Button1->width()), Button1->y());
     Button2->move(2 * Button1->x() + Button1->width(), Button2->y());
     const int Breite = Button2->x() + Button2->width() + Button1->x();
     const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand;

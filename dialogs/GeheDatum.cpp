@@ -64,7 +64,7 @@ void TGeheDatumForm::SchalterEinrichten()
     LabelZentrieren(Label1, DatePicker);
 
     const int KnopfOben = DatePicker->y() + DatePicker->height() + ZeilenAbstand;
-    Button1->move(Button1->width(), KnopfOben);
+    Button1->move(KnopfAbstand(this, Button1->width(), 2, Button1->width()), KnopfOben);
     Button2->move(2 * Button1->x() + Button1->width(), KnopfOben);
     const int Breite = Button2->x() + Button2->width() + Button1->x();
     DatePicker->setWidth(Breite - DatePicker->Left() - DialogRand);

@@ -217,7 +217,7 @@ void TReAnsichtForm::SchalterEinrichten()
                            Gekappt(this, 15 * Button1->height(), Rest, Button1->height()));
     const int KnopfOben = RichEdit1->y() + RichEdit1->height() + ZeilenAbstand;
     // Four equal gaps: at both ends and between the buttons.
-    const int Links = (Breite - 3 * Button1->width()) / 4;
+    const int Links = std::max(0, (Breite - 3 * Button1->width()) / 4);
     Button1->move(Links, KnopfOben);
     Button2->move(2 * Links + Button1->width(), KnopfOben);
     Button3->move(Button1->x() + Button2->x() + Button2->width(), KnopfOben);

@@ -105,20 +105,27 @@ void TSuchenForm::SchalterEinrichten()
     CheckBox1->setGeometry(DialogRand, Edit1->y() + Edit1->height() + ZeilenAbstand, CheckBox1->width(),
                            SchalterHoehe(CheckBox1->font(), TSteuerArt::Kontrollkaestchen));
     const int Hoehe = Button1->height();
+    // Three buttons wider than the screen: "Schließen" takes a row of its own.
+    const int Schirmbreite = screen()->geometry().width() - (frameGeometry().width() - width());
+    const bool ZweiReihenS = 3 * Button1->width() + 4 * DialogRand > Schirmbreite;
+    const int Knopfreihen = ZweiReihenS ? 2 * Hoehe + ZeilenAbstand : Hoehe;
     const int ListenOben = CheckBox1->y() + CheckBox1->height() + ZeilenAbstand;
     ListBox1->setGeometry(Hoehe, ListenOben, ListBox1->width(),
-                          Gekappt(this, 10 * Hoehe, ListenOben + 2 * ZeilenAbstand + Hoehe, Hoehe));
+                          Gekappt(this, 10 * Hoehe, ListenOben + 2 * ZeilenAbstand + Knopfreihen, Hoehe));
 
     const int KnopfOben = ListBox1->y() + ListBox1->height() + ZeilenAbstand;
-    Button1->move(Button1->width() / 2, KnopfOben);
+    Button1->move(KnopfAbstand(this, Button1->width(), ZweiReihenS ? 2 : 3, Button1->width() / 2), KnopfOben);
     Button2->move(2 * Button1->x() + Button1->width(), KnopfOben);
-    Button3->move(Button2->x() + Button1->x() + Button2->width(), KnopfOben);
-    const int Breite = Button3->x() + Button3->width() + Button1->x();
+    if (ZweiReihenS)
+        Button3->move(Button1->x(), KnopfOben + Hoehe + ZeilenAbstand);
+    else
+        Button3->move(Button2->x() + Button1->x() + Button2->width(), KnopfOben);
+    const int Breite = std::max(Button2->x(), Button3->x()) + Button1->width() + Button1->x();
 
     Edit1->resize(Breite - Edit1->x() - DialogRand, Edit1->height());
     ListBox1->resize(Breite - 2 * ListBox1->x(), ListBox1->height());
     CheckBox1->resize(Breite - 2 * CheckBox1->x(), CheckBox1->height());
-    setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
+    setFixedSize(Breite, Button3->y() + Button3->height() + DialogRand);
     FensterEinrichten();
 }
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStatusBar>
 #include <QThread>
@@ -46,10 +47,7 @@ TForm1::TForm1(const QString& AStartDatei)
     FRollen->setWidget(FClient);
     setCentralWidget(FRollen);
     // The row with the focus is always fully on the screen, however it got the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) {
-        if (ANeu && FClient->isAncestorOf(ANeu))
-            FRollen->ensureWidgetVisible(ANeu, 0, 0);
-    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) { ZeileZeigen(ANeu); });
 
     // Creation order matters: the rows are walked in it.
     for (int k = 1; k <= 10; ++k) {
@@ -318,13 +316,23 @@ void TForm1::SchalterEinrichten()
         L->move(10, L->y());
         W = std::max(W, L->width());
     }
+    // The date line must show the longest date whole. Where a large font leaves it too little room
+    // beside the widest name, every name stands above its box instead of beside it.
+    const int DatumBreite = FEdits[0]->fontMetrics().horizontalAdvance(QStringLiteral("Mi., 30. September 2015")) + 16;
     const auto Zeilen = [&](int AZeilenBreite) {
+        const bool UntereinanderS = W + 15 + DatumBreite + 10 > AZeilenBreite;
         int Oben = 10;
         for (int k = 0; k <= 10; ++k) {
             TFeldEdit* E = FEdits[size_t(k)];
-            E->setGeometry(W + 15, Oben, AZeilenBreite - W - 25, E->sizeHint().height());
-            LabelZentrieren(FLabels[size_t(k)], E);
-            Oben += E->height() + 5;
+            QLabel* L = FLabels[size_t(k)];
+            if (UntereinanderS) {
+                L->setGeometry(10, Oben, std::min(L->width(), AZeilenBreite - 20), L->height());
+                E->setGeometry(10, Oben + L->height() + 2, AZeilenBreite - 20, E->sizeHint().height());
+            } else {
+                E->setGeometry(W + 15, Oben, AZeilenBreite - W - 25, E->sizeHint().height());
+                LabelZentrieren(L, E);
+            }
+            Oben = E->geometry().bottom() + 1 + 5;
         }
         Button1->move((AZeilenBreite - Button1->width()) / 2, FEdits[10]->geometry().bottom() + 1 + 10);
         return Button1->geometry().bottom() + 1 + 10;
@@ -342,9 +350,25 @@ void TForm1::SchalterEinrichten()
     FClient->setFixedSize(ZeilenBreite, ClientHoehe);
     FRollen->setFixedSize(Breite, std::min(ClientHoehe, Sichtbar));
     setFixedSize(Breite, MenuHoehe + FRollen->height() + StatusHoehe);
+    // A new layout, or a status line that took a second line, keeps the focused row in sight.
+    ZeileZeigen(QApplication::focusWidget());
     FLayoutLaeuftS = false;
     if (isVisible())
         FensterEinrichten();
+}
+
+void TForm1::ZeileZeigen(QWidget* AFokus)
+{
+    if (!AFokus || !FClient->isAncestorOf(AFokus))
+        return;
+    // The whole box, not only its text cursor, which is all QScrollArea would bring into view.
+    const QRect Feld(AFokus->mapTo(FClient, QPoint(0, 0)), AFokus->size());
+    QScrollBar* Leiste = FRollen->verticalScrollBar();
+    const int Hoehe = FRollen->viewport()->height();
+    if (Feld.top() < Leiste->value())
+        Leiste->setValue(Feld.top());
+    else if (Feld.bottom() + 1 > Leiste->value() + Hoehe)
+        Leiste->setValue(Feld.bottom() + 1 - Hoehe);
 }
 
 void TForm1::FensterEinrichten()

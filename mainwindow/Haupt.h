@@ -225,6 +225,7 @@ private:
     QList<QAction*> FBefehle;
     bool Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent);
     void Panel0Einrichten();
+    void ZeileZeigen(QWidget* AFokus);  // scrolls the rows so the box with the focus is whole in sight
     int StatusHoehe() const;
     int Panel0Breite() const;  // one line, or two when a large font wraps the hint
 

@@ -117,9 +117,11 @@ private Q_SLOTS:
             // Twelve button heights, less where the screen is not that high: the list scrolls.
             const int Hoehe = std::min(12 * H, VerfuegbareHoehe(W));
             QCOMPARE(W->height(), Hoehe);
-            QCOMPARE(D->Button1->geometry(), QRect(B / 2, Hoehe - H - 10, B, H));
-            QCOMPARE(D->Button2->geometry(), QRect(2 * (B / 2) + B, D->Button1->y(), B, H));
-            QCOMPARE(W->width(), D->Button2->x() + B + B / 2);  // 436 with the usual buttons
+            const int Schirmbreite = W->screen()->geometry().width() - (W->frameGeometry().width() - W->width());
+            const int G = std::min(B / 2, std::max(10, (Schirmbreite - 2 * B) / 3));
+            QCOMPARE(D->Button1->geometry(), QRect(G, Hoehe - H - 10, B, H));
+            QCOMPARE(D->Button2->geometry(), QRect(2 * G + B, D->Button1->y(), B, H));
+            QCOMPARE(W->width(), D->Button2->x() + B + G);  // 436 with the usual buttons
             QCOMPARE(D->ListBox1->geometry(), QRect(10, 10, W->width() - 20, D->Button1->y() - 20));
             const QRect Schirm = W->screen()->geometry();
             QCOMPARE(W->frameGeometry().left(), std::max(0, (Schirm.width() - W->frameGeometry().width()) / 2 - 1));

@@ -316,10 +316,12 @@ private Q_SLOTS:
             QCOMPARE(S->ListBox1->geometry(), QRect(H, ListenOben, W->width() - 2 * H, L));
             QVERIFY(W->height() <= VerfuegbareHoehe(W));
             const int Oben = S->ListBox1->y() + S->ListBox1->height() + 10;
-            QCOMPARE(S->Button1->pos(), QPoint(B / 2, Oben));
-            QCOMPARE(S->Button2->pos(), QPoint(2 * (B / 2) + B, Oben));
-            QCOMPARE(S->Button3->pos(), QPoint(S->Button2->x() + B / 2 + B, Oben));
-            QCOMPARE(W->width(), S->Button3->x() + B + B / 2);  // 623 with the usual buttons
+            const int Schirmbreite = W->screen()->geometry().width() - (W->frameGeometry().width() - W->width());
+            const int G = std::min(B / 2, std::max(10, (Schirmbreite - 3 * B) / 4));
+            QCOMPARE(S->Button1->pos(), QPoint(G, Oben));
+            QCOMPARE(S->Button2->pos(), QPoint(2 * G + B, Oben));
+            QCOMPARE(S->Button3->pos(), QPoint(S->Button2->x() + G + B, Oben));
+            QCOMPARE(W->width(), S->Button3->x() + B + G);  // 623 with the usual buttons
             if (Punkte <= 12)
                 QCOMPARE(W->width(), 623);
             QCOMPARE(S->Edit1->x() + S->Edit1->width(), W->width() - 10);

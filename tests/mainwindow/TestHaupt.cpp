@@ -293,7 +293,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("Punkte");
         QTest::newRow("klein") << 8;
-        QTest::newRow("sehr gross") << 48;
+        QTest::newRow("gross") << 24;
     }
     void Anordnung()
     {
@@ -344,6 +344,25 @@ private Q_SLOTS:
         F->Daten.Felder = QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"};
         F->CaptionZuweisen(false);
         QCOMPARE(F->height(), Hoehe);
+    }
+
+    // At a font where the date would not fit beside the widest name, every name stands above its
+    // box, and each box has the window's width.
+    void NamenUeberDenFeldern()
+    {
+        Zeigen({"Blutzucker", "Insulin", "BE"}, {1}, 1, 1);
+        Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 48);
+        F->SchriftartZuweisen();
+        const int Breite = F->findChild<QWidget*>(QStringLiteral("Client"))->width();
+        for (int k = 0; k <= 10; ++k) {
+            QCOMPARE(F->Label(k)->x(), 10);
+            QCOMPARE(F->Edit(k)->geometry().left(), 10);
+            QCOMPARE(F->Edit(k)->width(), Breite - 20);
+            QVERIFY(F->Label(k)->geometry().bottom() < F->Edit(k)->y());
+            if (k < 10)
+                QVERIFY(F->Edit(k)->geometry().bottom() < F->Label(k + 1)->y());
+        }
+        QVERIFY(F->Edit(0)->width() > F->Edit(0)->fontMetrics().horizontalAdvance(F->Edit(0)->text()));
     }
 
     void NeueSchriftVerschiebtFelder()

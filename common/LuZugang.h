@@ -3,7 +3,8 @@
 //
 // Qt 6.4 reports the text attributes of a QLineEdit as an empty run at each
 // offset; Orca 43 joins those runs and then reads every box without its last
-// character ("12" for 120). This interface reports one run over the whole text
+// character ("12" for 120). This interface reports one run over the whole text, with the
+// font and the colours as its attributes,
 // and otherwise answers as Qt's own does. Edits made through it arrive as key
 // presses, so a box's own typing rules (the date box's) still hold.
 

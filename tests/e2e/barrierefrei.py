@@ -5,6 +5,7 @@
 # first run: the question, the field names dialog, the date dialog, a value
 # typed and saved; every control named, the focus checked after each step.
 # Then go to day (Ctrl+G), the comment search (Ctrl+F) and the week overview (Ctrl+W) in a diary of three days.
+# Last a background and a font size chosen by keys, and a restart that comes back with both.
 # Runs under dbus-run-session with Xvfb; argument: the program to start.
 import os, subprocess, sys, tempfile, time
 
@@ -217,14 +218,8 @@ def gehe_und_suche():
                                               (42007, "", [["101"]])])
     app = subprocess.Popen([programm, drei], env=dict(umgebung, HOME=neu, XDG_RUNTIME_DIR=neu), stdout=protokoll,
                            stderr=subprocess.STDOUT)
-    # No window manager gives a new window the keyboard: the user's click, done here by xdotool.
-    try:
-        wid = subprocess.run(["xdotool", "search", "--sync", "--name", "drei.MRV"], env=umgebung,
-                             capture_output=True, text=True, timeout=20).stdout.split()
-    except subprocess.TimeoutExpired:
-        fehler.append("no window showing drei.MRV")
+    if not fenster_fokus("drei.MRV"):
         return
-    subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], env=umgebung, timeout=10)
     if not warte_fokus(("text", "Tag:"), "three days opened"):
         return
     taste("ctrl+g")
@@ -276,6 +271,78 @@ def gehe_und_suche():
                 fehler.append("week overview: %r missing" % datum)
     taste("Escape")
     warte_fokus(("text", "Tag:"), "after the week overview")
+
+
+def fenster_fokus(titel):
+    """No window manager gives a new window the keyboard: the user's click, done here by xdotool."""
+    try:
+        wid = subprocess.run(["xdotool", "search", "--sync", "--name", titel], env=umgebung,
+                             capture_output=True, text=True, timeout=20).stdout.split()
+    except subprocess.TimeoutExpired:
+        fehler.append("no window showing %s" % titel)
+        return False
+    subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], env=umgebung, timeout=10)
+    return True
+
+
+def attribute(name):
+    """The text attributes of the showing text box with this name, as a dict."""
+    for k in sichtbar():
+        try:
+            if k.getRoleName() == "text" and k.name == name:
+                t = k.queryText()
+                lauf = t.getAttributeRun(0)[0]
+                return dict(a.split(":", 1) for a in lauf if ":" in a) if isinstance(lauf, list) else dict(lauf)
+        except Exception:
+            pass
+    return {}
+
+
+def einstellungen():
+    global app
+    neu = tempfile.mkdtemp()
+    drei = os.path.join(neu, "drei.MRV")
+    tagebuch_schreiben(drei, ["Blutzucker"], [(42005, "", [["110"]])])
+    umg = dict(umgebung, HOME=neu, XDG_RUNTIME_DIR=neu)
+    app = subprocess.Popen([programm, drei], env=umg, stdout=protokoll, stderr=subprocess.STDOUT)
+    if not fenster_fokus("drei.MRV") or not warte_fokus(("text", "Tag:"), "settings: diary opened"):
+        return
+    taste("alt+a", "h")
+    if not warte_fokus(("list", "Schrifthintergrund"), "background dialog"):
+        return
+    namen_pruefen("background dialog", [("list", "Schrifthintergrund"), ("push button", "OK"), ("push button", "Abbrechen")])
+    taste("Down", "Return")  # Weiß → Gelb
+    if not warte_fokus(("text", "Tag:"), "after the background"):
+        return
+    taste("alt+a", "s")
+    frist = time.time() + 20
+    while time.time() < frist and not any(k.getRoleName() == "dialog" and "Schrift" in (k.name or "") for k in sichtbar()):
+        time.sleep(0.2)
+    taste("alt+g")
+    time.sleep(0.5)
+    taste("ctrl+a")
+    tippe("36")
+    taste("Return")
+    if not warte_fokus(("list", "Schriftfarbe"), "font colour step"):
+        return
+    taste("Return")
+    if not warte_fokus(("text", "Tag:"), "after the font"):
+        return
+    vorher = attribute("Tag:")
+    if vorher.get("size") != "36" or vorher.get("bg-color") != "255,255,0":
+        fehler.append("settings chosen: date line attributes %r" % (vorher,))
+    taste("alt+F4")
+    try:
+        app.wait(20)
+    except subprocess.TimeoutExpired:
+        fehler.append("Alt+F4 did not end the program")
+        return
+    app = subprocess.Popen([programm], env=umg, stdout=protokoll, stderr=subprocess.STDOUT)
+    if not fenster_fokus("drei.MRV") or not warte_fokus(("text", "Tag:"), "restart"):
+        return
+    nachher = attribute("Tag:")
+    if nachher.get("size") != "36" or nachher.get("bg-color") != "255,255,0":
+        fehler.append("after the restart: date line attributes %r" % (nachher,))
 
 
 def erster_start():
@@ -368,6 +435,9 @@ try:
     app.terminate()
     app.wait(5)
     gehe_und_suche()
+    app.terminate()
+    app.wait(5)
+    einstellungen()
 finally:
     for p in (app, bus, xvfb):
         p.terminate()
@@ -383,4 +453,4 @@ if fehler:
     xvfb_log.seek(0)
     print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
-print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day, the comment search and the week overview")
+print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day, the comment search, the week overview, and the settings kept over a restart")

@@ -24,6 +24,7 @@ class TDatumlisteForm;
 class TFelderForm;
 class TGeheDatumForm;
 class THintergrundForm;
+class THistorieForm;
 class TReAnsichtForm;
 class TSuchenForm;
 
@@ -152,6 +153,19 @@ public:
     QAction* MenuAnsSchriftart;
     QAction* MenuAnsHintergrund;
 
+    // Help: the program, the maker's pages, the change history and the updater.
+    QMenu* MenuHilfe;
+    QAction* MenuHilfeInfo;
+    QAction* MenuHilfeHomepage;
+    QAction* MenuHilfeUpdate;
+    QAction* MenuHilfeHistory;
+    QAction* MenuHilfeMail;
+    QAction* MenuHilfeSpenden;
+    QPointer<THistorieForm> HistorieForm;  // made when first shown
+    void MenuHilfeClick();
+    // The updater's program file: "Tavrin.exe" on Windows, "tavrin" elsewhere, found as the sound is.
+    static QString Aktualisierer();
+
     // The dialogs the commands open, created once with the window.
     TFelderForm* FelderForm;
     TDatumlisteForm* DatumlisteForm;
@@ -195,6 +209,12 @@ public Q_SLOTS:
     void MenuAktSucheClick();
     void MenuAnsSchriftartClick();
     void MenuAnsHintergrundClick();
+    void MenuHilfeInfoClick();
+    void MenuHilfeHomepageClick();
+    void MenuHilfeUpdateClick();
+    void MenuHilfeHistoryClick();
+    void MenuHilfeMailClick();
+    void MenuHilfeSpendenClick();
     // The overview of the day on show (1), its week (2) or all days (3) in the report view.
     void MenuAktTagesansichtClick(int ATag);
     void Aktivieren();             // another start asked this one to come to the front
@@ -219,6 +239,7 @@ private:
     void DateiDialogVorbereiten(TDateiDialog& ADialog);
     void AktionenErstellen();
     void AnsichtErstellen();
+    void HilfeErstellen();
     void TagVerschiebenOderKopieren(bool KopierenS);
 
     QHash<QAction*, bool> FFreigabe;

@@ -2,6 +2,7 @@
 
 #include "Haupt.h"
 
+#include "Historie.h"
 #include "LuHintergrund.h"
 #include "LuLayout.h"
 #include "LuUtilsGui.h"
@@ -113,6 +114,9 @@ void TForm1::setHintergrundNr(int ANr)
     HintergrundForm->setHintergrundNr(ANr);
     Hintergrundfarbe() = HintergrundForm->HintergrundFarbe();
     SchriftartZuweisen();
+    // The change history, if open, follows at once; the dialogs take it when they show next.
+    if (HistorieForm)
+        HistorieForm->SchriftartZuweisen();
 }
 
 void TForm1::AnsichtErstellen()

@@ -66,6 +66,7 @@ void TForm1::MenusErstellen()
 
     AktionenErstellen();
     AnsichtErstellen();
+    HilfeErstellen();
 
     for (QMenu* M : {MenuDatei, MenuSprung, MenuAkt}) {
         // Opened: the update shows the true states. Closed again: every item is

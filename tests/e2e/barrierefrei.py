@@ -5,7 +5,8 @@
 # first run: the question, the field names dialog, the date dialog, a value
 # typed and saved; every control named, the focus checked after each step.
 # Then go to day (Ctrl+G), the comment search (Ctrl+F) and the week overview (Ctrl+W) in a diary of three days.
-# Last a background and a font size chosen by keys, and a restart that comes back with both.
+# Last a background and a font size chosen by keys, a restart that comes back with both, and the
+# help menu and the change history by their keys.
 # Runs under dbus-run-session with Xvfb; argument: the program to start.
 import os, subprocess, sys, tempfile, time
 
@@ -344,6 +345,28 @@ def einstellungen():
     if nachher.get("size") != "36" or nachher.get("bg-color") != "255,255,0":
         fehler.append("after the restart: date line attributes %r" % (nachher,))
 
+    # The help menu by its key: every item named (no updater installed here, so five).
+    taste("alt+h")
+    erwartet = ["Programm-Info", "Programm-Homepage...", "Programm-Änderungen...", "Mail an den Programmierer...",
+                "Spenden..."]
+    gesehen = []
+    frist = time.time() + 20
+    while time.time() < frist:
+        gesehen = [k.name for k in sichtbar() if k.getRoleName() == "menu item" and k.name in erwartet + ["Programm-Aktualisierung..."]]
+        if gesehen == erwartet:
+            break
+        time.sleep(0.2)
+    if gesehen != erwartet:
+        fehler.append("help menu items %r" % (gesehen,))
+    taste("Escape", "Escape")
+    # The change history: its own window, named, the text readable from its start.
+    taste("alt+h", "adiaeresis")
+    if warte_fokus(("text", "Programm-Änderungen"), "change history"):
+        h = next((k for k in sichtbar() if k.getRoleName() == "text" and k.name == "Programm-Änderungen"), None)
+        if h is None or not h.queryText().getText(0, -1).startswith("Merovan - Programm-Änderungen"):
+            fehler.append("change history text not readable")
+        taste("Escape")
+
 
 def erster_start():
     global app
@@ -453,4 +476,4 @@ if fehler:
     xvfb_log.seek(0)
     print("display %s, Xvfb exit %r, output:\n%s" % (anzeige, xvfb.returncode, xvfb_log.read()))
     sys.exit(1)
-print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day, the comment search, the week overview, and the settings kept over a restart")
+print("PASS: names, texts and focus as a screen reader sees them, in an opened diary, in a first run, in go to day, the comment search, the week overview, the settings kept over a restart, and the help menu with the change history")

@@ -1,0 +1,73 @@
+#include "Historie.h"
+
+#include "Dateizugriff.h"
+#include "LuLayout.h"
+#include "LuUtils.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+THistorieForm::THistorieForm(QWidget* AParent)
+    : QDialog(AParent)
+{
+    setObjectName(QStringLiteral("HistorieForm"));
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setReadOnly(true);
+    // Read-only, but the caret walks the text, so the screen reader reads it line by line.
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    RichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    RichEdit1->setTabChangesFocus(true);
+    RichEdit1->installEventFilter(this);
+    auto* Aufbau = new QVBoxLayout(this);
+    Aufbau->setContentsMargins(DialogRand, DialogRand, DialogRand, DialogRand);
+    Aufbau->addWidget(RichEdit1);
+    setWindowTitle(QStringLiteral("Programm-Änderungen - %1").arg(ProgrammTitel));
+    RichEdit1->setAccessibleName(QStringLiteral("Programm-Änderungen"));
+    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+}
+
+bool THistorieForm::Laden(const QString& ADatei, QString* AFehler)
+{
+    QByteArray Inhalt;
+    if (!DateiEinlesen(ADatei, Inhalt, AFehler))
+        return false;
+    RichEdit1->setPlainText(QString::fromUtf8(Inhalt));
+    return true;
+}
+
+void THistorieForm::SchriftartZuweisen()
+{
+    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
+}
+
+void THistorieForm::SchalterEinrichten()
+{
+    // Three quarters of the screen, so the user font has room to wrap the lines.
+    const QRect Schirm = screen()->availableGeometry();
+    resize(Schirm.width() * 3 / 4, Schirm.height() * 3 / 4);
+    DialogPlatzieren(this);
+}
+
+void THistorieForm::showEvent(QShowEvent* AEvent)
+{
+    SchalterEinrichten();
+    QDialog::showEvent(AEvent);
+    QTextCursor C = RichEdit1->textCursor();
+    C.movePosition(QTextCursor::Start);
+    RichEdit1->setTextCursor(C);
+    RichEdit1->setFocus(Qt::OtherFocusReason);
+}
+
+bool THistorieForm::eventFilter(QObject* AObjekt, QEvent* AEvent)
+{
+    if (AObjekt == RichEdit1 && AEvent->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(AEvent)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(AObjekt, AEvent);
+}

@@ -517,7 +517,7 @@ private Q_SLOTS:
                 Tasten << Ohne.mid(i + 1, 1).toLower();
         }
         QCOMPARE(Tasten.size(), QSet<QString>(Tasten.begin(), Tasten.end()).size());
-        QCOMPARE(Tasten, (QStringList{"d", "s", "k", "a"}));
+        QCOMPARE(Tasten, (QStringList{"d", "s", "k", "a", "h"}));
     }
 
     void SchliessenUebernimmtWerte()

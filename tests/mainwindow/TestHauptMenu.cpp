@@ -70,7 +70,7 @@ private Q_SLOTS:
         QStringList Menues;
         for (QAction* A : F->menuBar()->actions())
             Menues << A->text();
-        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge", "A&ktionen", "&Ansicht"}));
+        QCOMPARE(Menues, (QStringList{"&Datei", "&Sprünge", "A&ktionen", "&Ansicht", "&Hilfe"}));
         QStringList Datei;
         for (QAction* A : F->MenuDatei->actions()) {
             if (!A->isSeparator())

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 PAKETE=(cmake make g++ pkg-config
         qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
         fonts-liberation libbenchmark-dev unrtf poppler-utils
+        desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev lintian strace file
         xvfb at-spi2-core python3-pyatspi xdotool dbus-daemon qt6-qpa-plugins)
 
 fehlend=()

@@ -131,6 +131,11 @@ void SchriftartZuweisen(QWidget* AFenster, const TSchriftart& ASchrift, const QC
     }
 }
 
+int LabelLuecke(const QLabel* ALabel)
+{
+    return std::max(LabelAbstand, QFontMetrics(ALabel->font()).horizontalAdvance(u' '));
+}
+
 void LabelZentrieren(QLabel* ALabel, const QWidget* AFeld)
 {
     ALabel->move(ALabel->x(), AFeld->y() + (AFeld->height() - ALabel->height()) / 2);

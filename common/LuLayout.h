@@ -59,6 +59,10 @@ inline constexpr int ZeilenAbstand = 10;
 inline constexpr int LabelAbstand = 5;
 inline constexpr int DialogKnopfBreite = 125;
 
+// The gap between a label and the box beside it: LabelAbstand, or a blank of the label's
+// font where that is wider, so that at a large font name and value never read as one word.
+int LabelLuecke(const QLabel* ALabel);
+
 // Centres a label on the field it names: top = field top + (field height − label height) div 2.
 void LabelZentrieren(QLabel* ALabel, const QWidget* AFeld);
 

@@ -60,7 +60,7 @@ void TGeheDatumForm::SchalterEinrichten()
     Label1->move(DialogRand, Label1->y());
     DatePicker->setTop(ZeilenAbstand);
     DatePicker->resize(DatePicker->width(), DatePicker->sizeHint().height());
-    DatePicker->setLeft(Label1->x() + Label1->width() + LabelAbstand);
+    DatePicker->setLeft(Label1->x() + Label1->width() + LabelLuecke(Label1));
     LabelZentrieren(Label1, DatePicker);
 
     const int KnopfOben = DatePicker->y() + DatePicker->height() + ZeilenAbstand;

@@ -99,7 +99,7 @@ void TSuchenForm::SchalterEinrichten()
     Edit1->move(Edit1->x(), ZeilenAbstand);
     Edit1->resize(Edit1->width(), Edit1->sizeHint().height());
     Label1->move(DialogRand, Label1->y());
-    Edit1->move(Label1->x() + Label1->width() + LabelAbstand, Edit1->y());
+    Edit1->move(Label1->x() + Label1->width() + LabelLuecke(Label1), Edit1->y());
     LabelZentrieren(Label1, Edit1);
 
     CheckBox1->setGeometry(DialogRand, Edit1->y() + Edit1->height() + ZeilenAbstand, CheckBox1->width(),

@@ -320,7 +320,9 @@ void TForm1::SchalterEinrichten()
     // beside the widest name, every name stands above its box instead of beside it.
     const int DatumBreite = FEdits[0]->fontMetrics().horizontalAdvance(QStringLiteral("Mi., 30. September 2015")) + 16;
     const auto Zeilen = [&](int AZeilenBreite) {
-        const bool UntereinanderS = W + 15 + DatumBreite + 10 > AZeilenBreite;
+        // 5 between the widest name and the boxes, a blank of the font where that is wider.
+        const int Links = 10 + W + LabelLuecke(FLabels[0]);
+        const bool UntereinanderS = Links + DatumBreite + 10 > AZeilenBreite;
         int Oben = 10;
         for (int k = 0; k <= 10; ++k) {
             TFeldEdit* E = FEdits[size_t(k)];
@@ -329,7 +331,7 @@ void TForm1::SchalterEinrichten()
                 L->setGeometry(10, Oben, std::min(L->width(), AZeilenBreite - 20), L->height());
                 E->setGeometry(10, Oben + L->height() + 2, AZeilenBreite - 20, E->sizeHint().height());
             } else {
-                E->setGeometry(W + 15, Oben, AZeilenBreite - W - 25, E->sizeHint().height());
+                E->setGeometry(Links, Oben, AZeilenBreite - Links - 10, E->sizeHint().height());
                 LabelZentrieren(L, E);
             }
             Oben = E->geometry().bottom() + 1 + 5;

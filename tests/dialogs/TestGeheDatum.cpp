@@ -174,7 +174,10 @@ private Q_SLOTS:
             QCOMPARE(G->Label1->x(), 10);
             QCOMPARE(G->Label1->width(), G->Label1->sizeHint().width());
             QCOMPARE(G->DatePicker->y(), 10);
-            QCOMPARE(G->DatePicker->x(), G->Label1->x() + G->Label1->width() + 5);
+            const int Luecke = std::max(5, G->Label1->fontMetrics().horizontalAdvance(u' '));
+            QCOMPARE(G->DatePicker->x(), G->Label1->x() + G->Label1->width() + Luecke);
+            if (Punkte <= 12)
+                QCOMPARE(Luecke, 5);
             QCOMPARE(G->DatePicker->height(), G->DatePicker->sizeHint().height());
             // The larger the font, the wider the label and the narrower the date box.
             QCOMPARE(G->DatePicker->Width(), D->width() - G->DatePicker->x() - 10);

@@ -313,7 +313,11 @@ private Q_SLOTS:
             QLabel* L = F->Label(k);
             TFeldEdit* E = F->Edit(k);
             QCOMPARE(L->x(), 10);
-            QCOMPARE(E->geometry(), QRect(W + 15, Oben, Breite - W - 25, E->sizeHint().height()));
+            // At small fonts 5 between name and box; at larger ones a blank of the font.
+            const int Luecke = std::max(5, F->Label(0)->fontMetrics().horizontalAdvance(u' '));
+            QCOMPARE(E->geometry(), QRect(W + 10 + Luecke, Oben, Breite - W - 20 - Luecke, E->sizeHint().height()));
+            if (Punkte == 8)
+                QCOMPARE(Luecke, 5);
             QCOMPARE(L->y(), E->y() + (E->height() - L->height()) / 2);
             QCOMPARE(E->font().pointSize(), Punkte);
             if (!L->text().isEmpty())
@@ -372,7 +376,7 @@ private Q_SLOTS:
         Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 30);
         F->SchriftartZuweisen();
         QVERIFY(F->Edit(1)->x() > Vorher);
-        QCOMPARE(F->Edit(1)->x(), F->Label(1)->width() + 15);
+        QCOMPARE(F->Edit(1)->x(), 10 + F->Label(1)->width() + std::max(5, F->Label(0)->fontMetrics().horizontalAdvance(u' ')));
     }
 
     void Platzierung()

@@ -1,5 +1,5 @@
 #pragma once
-// Answers the next modal dialog as soon as it shows. A dialog nobody answers is
+// Answers the next modal dialog as soon as it shows and is active. A dialog nobody answers is
 // rejected after ten seconds, and one left open by a failed check at once, so a
 // test never hangs on it.
 
@@ -18,7 +18,9 @@ inline void BeimNaechstenDialog(std::function<void(QWidget*)> AAktion)
     Start->start();
     QObject::connect(Uhr, &QTimer::timeout, [Uhr, Start, AAktion] {
         QWidget* Dialog = QApplication::activeModalWidget();
-        if (Dialog && Dialog->isVisible()) {
+        // Shown and active, so the focus is where the dialog put it (on a busy machine
+        // the activation can come a little after the showing).
+        if (Dialog && Dialog->isVisible() && (QApplication::activeWindow() == Dialog || Start->elapsed() > 3000)) {
             Uhr->stop();
             Uhr->deleteLater();
             AAktion(Dialog);

@@ -1,5 +1,6 @@
 #include "Einzelinstanz.h"
 #include "Haupt.h"
+#include "LuFokus.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "LuZugang.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
     ZugangEinrichten();
+    FokusStilEinrichten();
 
     TEinzelinstanz Einzel;
     if (!Einzel.Erste()) {

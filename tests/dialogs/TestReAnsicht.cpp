@@ -1,4 +1,5 @@
 #include "GuiTestMain.h"
+#include "LuFokus.h"
 #include "LuLayout.h"
 #include "ModalHelfer.h"
 #include "ReAnsicht.h"
@@ -476,6 +477,7 @@ int main(int argc, char** argv)
     DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
     ZugangEinrichten();
+    FokusStilEinrichten();
     TestReAnsicht Test;
     return QTest::qExec(&Test, argc, argv);
 }

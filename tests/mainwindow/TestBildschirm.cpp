@@ -6,6 +6,7 @@
 #include "Felder.h"
 #include "GeheDatum.h"
 #include "GuiTestMain.h"
+#include "LuFokus.h"
 #include "Haupt.h"
 #include "HauptTest.h"
 #include "LuHintergrund.h"
@@ -219,6 +220,7 @@ int main(int argc, char** argv)
     DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
     ZugangEinrichten();
+    FokusStilEinrichten();
     TestBildschirm Test;
     return QTest::qExec(&Test, argc, argv);
 }

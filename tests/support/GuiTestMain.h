@@ -3,6 +3,7 @@
 // adjusted date names) in a private home, runtime and documents folder, so
 // no test touches the user's files or another test's lock.
 
+#include "LuFokus.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "LuZugang.h"
@@ -36,6 +37,7 @@ struct TTestHeim {
         DeutscheUebersetzungLaden();                                                                       \
         DatumsnamenAnpassen();                                                                             \
         ZugangEinrichten();                                                                                \
+        FokusStilEinrichten();                                                                             \
         Klasse Test;                                                                                       \
         return QTest::qExec(&Test, argc, argv);                                                            \
     }

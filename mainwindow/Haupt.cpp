@@ -45,6 +45,9 @@ TForm1::TForm1(const QString& AStartDatei)
     FRollen->setFrameShape(QFrame::NoFrame);
     FRollen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FRollen->setWidget(FClient);
+    FFokusUhr.setSingleShot(true);
+    FFokusUhr.setInterval(10);
+    connect(&FFokusUhr, &QTimer::timeout, this, &TForm1::FokusAnkommen);
     setCentralWidget(FRollen);
     // The row with the focus is always fully on the screen, however it got the focus.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) { ZeileZeigen(ANeu); });
@@ -83,6 +86,7 @@ TForm1::TForm1(const QString& AStartDatei)
 
     Button1 = new QPushButton(FClient);
     Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->installEventFilter(this);
 
     // Labels name their boxes for the screen reader; they must be siblings for that.
     for (int k = 0; k <= 10; ++k) {
@@ -261,17 +265,26 @@ void TForm1::EditInDaten()
 
 void TForm1::EditSetFocus(int Nr)
 {
-    // Passing through the button makes the screen reader announce the box even
-    // when it had the focus already.
-    if (Button1->isEnabled() && Button1->isVisible()) {
-        Button1->setFocus();
-        QThread::msleep(10);
-    }
     // Without field rows (a file with days but no field names) the date line is the only place.
-    if (Nr == 1 && MaxEditNr > 0)
-        FEdits[1]->setFocus();
-    else
-        FEdits[0]->setFocus();
+    TFeldEdit* Ziel = Nr == 1 && MaxEditNr > 0 ? FEdits[1] : FEdits[0];
+    // Passing through the button makes the screen reader announce the box even when it had the
+    // focus already. The box takes the focus 10 ms later, without holding the window up meanwhile.
+    if (Button1->isEnabled() && Button1->isVisible()) {
+        FFokusZiel = Ziel;
+        Button1->setFocus();
+        FFokusUhr.start();
+        return;
+    }
+    FFokusUhr.stop();
+    Ziel->setFocus();
+}
+
+void TForm1::FokusAnkommen()
+{
+    FFokusUhr.stop();
+    if (FFokusZiel && FFokusZiel->isVisible())
+        FFokusZiel->setFocus();
+    FFokusZiel = nullptr;
 }
 
 void TForm1::SetActiveControl()
@@ -388,6 +401,15 @@ void TForm1::FensterEinrichten()
 
 bool TForm1::eventFilter(QObject* AObjekt, QEvent* AEvent)
 {
+    // A key typed while the focus passes through the button belongs to the box it is going to.
+    if (AObjekt == Button1 && FFokusUhr.isActive()
+        && (AEvent->type() == QEvent::KeyPress || AEvent->type() == QEvent::KeyRelease)) {
+        QPointer<TFeldEdit> Ziel = FFokusZiel;
+        FokusAnkommen();
+        if (Ziel)
+            QApplication::sendEvent(Ziel, AEvent);
+        return true;
+    }
     // Menu shortcuts win over the edit box's own use of the keys (Ctrl+Right and the like).
     if (AEvent->type() == QEvent::ShortcutOverride && IstMenuTaste(static_cast<QKeyEvent*>(AEvent))) {
         AEvent->ignore();

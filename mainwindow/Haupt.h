@@ -246,7 +246,11 @@ private:
     QList<QAction*> FBefehle;
     bool Edit0KeyDown(QObject* AObjekt, QKeyEvent* AEvent);
     void Panel0Einrichten();
-    void ZeileZeigen(QWidget* AFokus);  // scrolls the rows so the box with the focus is whole in sight
+    void ZeileZeigen(QWidget* AFokus);
+    // The box EditSetFocus passes the focus on to, and the clock of that hand-over.
+    QPointer<TFeldEdit> FFokusZiel;
+    QTimer FFokusUhr;
+    void FokusAnkommen();  // scrolls the rows so the box with the focus is whole in sight
     int StatusHoehe() const;
     int Panel0Breite() const;  // one line, or two when a large font wraps the hint
 

@@ -1,3 +1,4 @@
+#include "Felder.h"
 #include "GuiTestMain.h"
 #include "Haupt.h"
 #include "HauptTest.h"
@@ -72,7 +73,7 @@ private Q_SLOTS:
                              "neuer Tag erstellt werden?"});
         QCOMPARE(F->StatusText(), QStringLiteral("Strg+N erzeugt einen neuen Tag"));
         QCOMPARE(F->Edit(0)->text(), QStringLiteral("Mo., 05. Jänner 2015"));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(0));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
         QVERIFY(F->Edit(0)->isReadOnly());
         QVERIFY(!F->Button1->isEnabled());
         QCOMPARE(F->Button1->text(), QStringLiteral("Tageskommentar..."));
@@ -225,9 +226,9 @@ private Q_SLOTS:
             Namen << QStringLiteral("F%1").arg(i);
         Zeigen(Namen, {1}, 1, 1);
         F->Edit(Von)->setFocus();
-        QCOMPARE(QApplication::focusWidget(), F->Edit(Von));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(Von));
         QTest::keyClick(F->Edit(Von), Qt::Key(Taste), Qt::KeyboardModifiers(Modifier));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(Nach));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(Nach));
         QCOMPARE(P->Piepse, Piepse);
     }
 
@@ -236,12 +237,39 @@ private Q_SLOTS:
         Zeigen({"A", "B"}, {1}, 1, 1);
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("11"));
         F->EditSetFocus(1);  // focus from code
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
         QCOMPARE(F->Edit(1)->selectedText(), QStringLiteral("11"));
         QTest::keyClick(F->Edit(1), Qt::Key_Return);  // focus by the row keys
         QCOMPARE(F->Edit(2)->selectedText(), QStringLiteral("11"));
         QTest::keyClicks(F->Edit(2), QStringLiteral("7"));
         QCOMPARE(F->Edit(2)->text(), QStringLiteral("7"));
+    }
+
+    // The focus passes through the comment button on its way to the box; what is typed meanwhile
+    // goes to the box, and a blank does not press the button.
+    void TastenWaehrendDerUebergabe()
+    {
+        Zeigen({"A", "B"}, {1}, 1, 1);
+        // Were the button pressed, its dialog would open: it is closed at once and noted.
+        struct TWaechter : QObject {
+            bool GezeigtS = false;
+            bool eventFilter(QObject* AObjekt, QEvent* AEvent) override
+            {
+                if (AEvent->type() == QEvent::Show) {
+                    GezeigtS = true;
+                    QTimer::singleShot(0, AObjekt, [AObjekt] { static_cast<QDialog*>(AObjekt)->reject(); });
+                }
+                return false;
+            }
+        } Waechter;
+        F->FelderForm->installEventFilter(&Waechter);
+        F->EditSetFocus(1);
+        QCOMPARE(QApplication::focusWidget(), F->Button1);
+        for (QChar c : QStringLiteral(" 42"))  // each key to where the focus is at that moment
+            QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
+        QCOMPARE(F->Edit(1)->text(), QStringLiteral(" 42"));
+        QVERIFY(!Waechter.GezeigtS);
     }
 
     void EditInDatenStutzt()
@@ -280,13 +308,13 @@ private Q_SLOTS:
         F->MerkActiveControl = F->Edit(3);
         F->Edit(0)->setFocus();
         F->SetActiveControl();
-        QCOMPARE(QApplication::focusWidget(), F->Edit(3));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(3));
         // A row that is no longer in use keeps the focus where it is.
         F->Edit(1)->setFocus();
         F->Daten.Felder = QStringList{"A"};
         F->CaptionZuweisen(false);
         F->SetActiveControl();
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
     }
 
     void Anordnung_data()
@@ -422,7 +450,7 @@ private Q_SLOTS:
         QCOMPARE(F->Edit(0)->text(), QStringLiteral("Fr., 02. Jänner 2015"));
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("23"));
         QCOMPARE(F->Label(2)->text(), QStringLiteral("Insulin"));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(0));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
         QCOMPARE(F->StatusText(), QStringLiteral("Strg+E erzeugt einen neuen Eintrag"));
         QVERIFY(F->Daten.Ident(F->SaveDaten));
         QCOMPARE(P->Klaenge.size(), 1);

@@ -150,7 +150,7 @@ private Q_SLOTS:
         QCOMPARE(F->TagDatenNr(), NachEintrag);
         QCOMPARE(P->Piepse, PiepS ? 1 : 0);
         QCOMPARE(P->Klaenge.size(), PiepS ? 0 : 1);
-        QCOMPARE(QApplication::focusWidget(), F->Edit(Fokus));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(Fokus));
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("%1%2").arg(NachTag).arg(NachEintrag));
         QCOMPARE(F->PositionText(), QStringLiteral("Tag: %1/4|%2/%3").arg(NachTag).arg(NachEintrag).arg(SprungEintraege[NachTag - 1]));
     }
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(P->DateiDialoge[0].Filter, QStringLiteral("Datendateien (*.MRV)"));
         QVERIFY(P->DateiDialoge[0].UeberschreibenFragenS);
         QCOMPARE(F->windowTitle(), QStringLiteral("Juni.MRV - Merovan V1.02"));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));  // given back after the dialog
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));  // given back after the dialog
         TDaten Gelesen;
         QVERIFY(Gelesen.LoadFromFile(Juni));
         QCOMPARE(Gelesen.Tag(0).TagDaten[0][0], QStringLiteral("42"));
@@ -309,7 +309,7 @@ private Q_SLOTS:
         QVERIFY2(Fehler[0].contains(QDir::toNativeSeparators(Datei)), qPrintable(Fehler[0]));
         QVERIFY2(Fehler[0].contains(QStringLiteral("nicht genügend Speicherplatz")), qPrintable(Fehler[0]));
         QCOMPARE(DateiLesen(Datei), Alt);
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
         QCOMPARE(Sichtbar(F->MenuDatei, {F->MenuDateiSpeichern}), QList<bool>{true});
 
         Taste(Qt::Key_S);
@@ -340,7 +340,7 @@ private Q_SLOTS:
         QVERIFY(P->Meldungen[0].AbbrechenS);
         QCOMPARE(F->Daten.Felder, QStringList{"A"});
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("8"));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
 
         // Ja on a diary without a file: the save dialog comes, cancelling it keeps everything.
         P->Dateien << Datei << QString();
@@ -359,7 +359,7 @@ private Q_SLOTS:
         QCOMPARE(F->Label(3)->text(), QStringLiteral("BE"));
         QCOMPARE(F->Edit(3)->text(), QStringLiteral("34"));
         // The field that had the focus before the dialog has it again.
-        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
         QCOMPARE(F->StatusText(), QStringLiteral("Strg+E erzeugt einen neuen Eintrag"));
         QVERIFY(F->Daten.Ident(F->SaveDaten));
         QCOMPARE(P->DateiDialoge.last().Filter, QStringLiteral("Datendateien (*.MRV);;Alle Dateien (*.*)"));
@@ -371,7 +371,7 @@ private Q_SLOTS:
         F->Edit(2)->setFocus();
         P->Dateien << QString();
         Taste(Qt::Key_O);
-        QCOMPARE(QApplication::focusWidget(), F->Edit(2));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(2));
         QVERIFY(P->Meldungen.isEmpty());
     }
 
@@ -417,7 +417,7 @@ private Q_SLOTS:
         QCOMPARE(F->MaxEditNr, 0);
         QVERIFY(!F->Edit(1)->isVisible());
         QCOMPARE(F->Edit(0)->text(), QStringLiteral("Mo., 05. Jänner 2015"));
-        QCOMPARE(QApplication::focusWidget(), F->Edit(0));
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
         QCOMPARE(F->StatusText(), QStringLiteral("Strg+N erzeugt einen neuen Tag"));
         QCOMPARE(F->SaveDaten.Count(), 0);
         QVERIFY(F->SaveDaten.Felder.isEmpty());

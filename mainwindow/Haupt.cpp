@@ -22,7 +22,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStatusBar>
-#include <QThread>
 
 QString TastenText(const QKeySequence& ATasten)
 {

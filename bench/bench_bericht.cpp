@@ -1,8 +1,8 @@
 // From the command "Übersicht aller Tage" (Ctrl+A) to the report view shown with its text
 // and painted, for 3,650 and 36,500 days of 6 entries × 10 fields.
 
+#include "BenchMain.h"
 #include "Haupt.h"
-#include "LuUtils.h"
 #include "ReAnsicht.h"
 #include "Tagebuch.h"
 
@@ -43,14 +43,4 @@ void AlleTage(benchmark::State& S)
 
 BENCHMARK(AlleTage)->Arg(3650)->Arg(36500)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    DatumsnamenAnpassen();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MEROVAN_BENCH_MAIN()

@@ -2,10 +2,10 @@
 // from the command to the date list shown with the day on show selected and painted, and one
 // case-insensitive search over all comments, alone and with the hit list filled in the dialog.
 
+#include "BenchMain.h"
 #include "Datumliste.h"
 #include "Haupt.h"
 #include "LuListBox.h"
-#include "LuUtils.h"
 #include "Suchen.h"
 #include "Tagebuch.h"
 
@@ -87,14 +87,4 @@ BENCHMARK(GeheZuTagListe)->Unit(benchmark::kMillisecond);
 BENCHMARK(SucheKeinTreffer)->Unit(benchmark::kMillisecond);
 BENCHMARK(SucheAlleTrefferImDialog)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    DatumsnamenAnpassen();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MEROVAN_BENCH_MAIN()

@@ -1,8 +1,8 @@
 // One entry jump in the real window at 36,500 days: Ctrl+Right and Ctrl+Left sent as keys to the
 // focused box, each followed by a full repaint of the window.
 
+#include "BenchMain.h"
 #include "Haupt.h"
-#include "LuUtils.h"
 #include "Tagebuch.h"
 
 #include <QApplication>
@@ -40,14 +40,4 @@ void EintragSprung(benchmark::State& S)
 
 BENCHMARK(EintragSprung)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    DatumsnamenAnpassen();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MEROVAN_BENCH_MAIN()

@@ -1,5 +1,4 @@
 #include "GuiTestMain.h"
-#include "LuFokus.h"
 #include "LuLayout.h"
 #include "ModalHelfer.h"
 #include "ReAnsicht.h"
@@ -474,10 +473,7 @@ int main(int argc, char** argv)
     Tmpfs::Vorbereiten();  // before Qt starts any thread
     TTestHeim Heim;
     QApplication App(argc, argv);
-    DeutscheUebersetzungLaden();
-    DatumsnamenAnpassen();
-    ZugangEinrichten();
-    FokusStilEinrichten();
+    GuiTestEinrichten();
     TestReAnsicht Test;
     return QTest::qExec(&Test, argc, argv);
 }

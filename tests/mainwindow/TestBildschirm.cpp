@@ -6,7 +6,6 @@
 #include "Felder.h"
 #include "GeheDatum.h"
 #include "GuiTestMain.h"
-#include "LuFokus.h"
 #include "Haupt.h"
 #include "HauptTest.h"
 #include "LuHintergrund.h"
@@ -217,10 +216,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + Schirm.fileName().toLocal8Bit());
     TTestHeim Heim;
     QApplication App(argc, argv);
-    DeutscheUebersetzungLaden();
-    DatumsnamenAnpassen();
-    ZugangEinrichten();
-    FokusStilEinrichten();
+    GuiTestEinrichten();
     TestBildschirm Test;
     return QTest::qExec(&Test, argc, argv);
 }

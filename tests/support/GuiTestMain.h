@@ -29,15 +29,21 @@ struct TTestHeim {
     }
 };
 
+// The program's own set-up of the application, in every GUI test the same.
+inline void GuiTestEinrichten()
+{
+    DeutscheUebersetzungLaden();
+    DatumsnamenAnpassen();
+    ZugangEinrichten();
+    FokusStilEinrichten();
+}
+
 #define MEROVAN_GUI_TEST_MAIN(Klasse)                                                                      \
     int main(int argc, char** argv)                                                                        \
     {                                                                                                      \
         TTestHeim Heim;                                                                                    \
         QApplication App(argc, argv);                                                                      \
-        DeutscheUebersetzungLaden();                                                                       \
-        DatumsnamenAnpassen();                                                                             \
-        ZugangEinrichten();                                                                                \
-        FokusStilEinrichten();                                                                             \
+        GuiTestEinrichten();                                                                               \
         Klasse Test;                                                                                       \
         return QTest::qExec(&Test, argc, argv);                                                            \
     }

@@ -266,6 +266,11 @@ void TForm1::EditSetFocus(int Nr)
 {
     // Without field rows (a file with days but no field names) the date line is the only place.
     TFeldEdit* Ziel = Nr == 1 && MaxEditNr > 0 ? FEdits[1] : FEdits[0];
+    // The position, said with the box when the focus arrives.
+    for (int k = 0; k <= 10; ++k)
+        FEdits[size_t(k)]->setAccessibleDescription(
+            k == 0 ? (FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString())
+                   : (FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString()));
     // Passing through the button makes the screen reader announce the box even when it had the
     // focus already. The box takes the focus 10 ms later, without holding the window up meanwhile.
     if (Button1->isEnabled() && Button1->isVisible()) {

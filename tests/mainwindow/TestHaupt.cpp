@@ -245,6 +245,18 @@ private Q_SLOTS:
         QCOMPARE(F->Edit(2)->text(), QStringLiteral("7"));
     }
 
+    // The position goes with the box the focus arrives in, for the screen reader to say after name and value.
+    void PositionAlsBeschreibung()
+    {
+        Zeigen({"A", "B"}, {1, 3, 2}, 2, 2);
+        F->EditSetFocus(1);
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
+        QCOMPARE(QAccessible::queryAccessibleInterface(F->Edit(1))->text(QAccessible::Description),
+                 QStringLiteral("Eintrag 2 von 3"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(F->Edit(0))->text(QAccessible::Description),
+                 QStringLiteral("Tag 2 von 3"));
+    }
+
     // The focus passes through the comment button on its way to the box; what is typed meanwhile
     // goes to the box, and a blank does not press the button.
     void TastenWaehrendDerUebergabe()

@@ -252,7 +252,7 @@ private Q_SLOTS:
             }
             QCOMPARE(F->RichEdit1->font().pointSize(), Punkte);
             const int H = SchalterHoehe(F->Button1->font(), TSteuerArt::Knopf);
-            // The spec's gaps where the row fits the screen, else narrower ones, never less than 10.
+            // The usual gaps where the row fits the screen, else narrower ones, never less than 10.
             const int Schirmbreite = D->screen()->geometry().width() - (D->frameGeometry().width() - D->width());
             const int G = F->Button1->x();
             QCOMPARE(G, 5 * W <= Schirmbreite ? W : std::max(10, (Schirmbreite - 2 * W) / 3));

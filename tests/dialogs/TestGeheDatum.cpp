@@ -164,7 +164,7 @@ private Q_SLOTS:
                 QVERIFY(K->width() >= K->sizeHint().width());  // no caption is cut
                 QCOMPARE(K->font().pointSize(), Punkte);
             }
-            // The spec's gaps where the row fits the screen, else narrower ones, never less than 10.
+            // The usual gaps where the row fits the screen, else narrower ones, never less than 10.
             const int Schirmbreite = D->screen()->geometry().width() - (D->frameGeometry().width() - D->width());
             const int L = G->Button1->x();
             QCOMPARE(L, 5 * W <= Schirmbreite ? W : std::max(10, (Schirmbreite - 2 * W) / 3));

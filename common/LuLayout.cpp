@@ -33,13 +33,19 @@ int SchalterHoehe(const QFont& AFont, TSteuerArt AArt)
     return M;
 }
 
+int Farbzeile(const QColor& AFarbe)
+{
+    for (size_t i = 0; i < Farbliste.size(); ++i) {
+        if (QColor(Farbliste[i].Farbe) == QColor(AFarbe.rgb()))
+            return int(i);
+    }
+    return -1;
+}
+
 QString Farbname(const QColor& AFarbe)
 {
-    for (const TFarbeintrag& E : Farbliste) {
-        if (QColor(E.Farbe) == QColor(AFarbe.rgb()))
-            return QString::fromUtf16(E.Name);
-    }
-    return AFarbe.name(QColor::HexRgb).toUpper();
+    const int Zeile = Farbzeile(AFarbe);
+    return Zeile >= 0 ? QString::fromUtf16(Farbliste[size_t(Zeile)].Name) : AFarbe.name(QColor::HexRgb).toUpper();
 }
 
 double Kontrast(const QColor& A, const QColor& B)
@@ -167,10 +173,14 @@ int VerfuegbareHoehe(const QWidget* AFenster)
     return AFenster->screen()->geometry().height() - (AFenster->frameGeometry().height() - AFenster->height());
 }
 
+int VerfuegbareBreite(const QWidget* AFenster)
+{
+    return AFenster->screen()->geometry().width() - (AFenster->frameGeometry().width() - AFenster->width());
+}
+
 int KnopfAbstand(const QWidget* AFenster, int AKnopfBreite, int AAnzahl, int AWunsch)
 {
-    const int Breite = AFenster->screen()->geometry().width() - (AFenster->frameGeometry().width() - AFenster->width());
-    return std::min(AWunsch, std::max(DialogRand, (Breite - AAnzahl * AKnopfBreite) / (AAnzahl + 1)));
+    return std::min(AWunsch, std::max(DialogRand, (VerfuegbareBreite(AFenster) - AAnzahl * AKnopfBreite) / (AAnzahl + 1)));
 }
 
 int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest)

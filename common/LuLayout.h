@@ -33,6 +33,8 @@ inline constexpr std::array<TFarbeintrag, 19> Farbliste{{
     {u"Lila", 0xFF00FF},     {u"Silber", 0xC0C0C0},   {u"Braun", 0x2B5A8B},
 }};
 
+// The first row of the list with this colour, −1 when it is none of them.
+int Farbzeile(const QColor& AFarbe);
 // The name a person reads for a colour: the list's first name for it, else "#RRGGBB".
 QString Farbname(const QColor& AFarbe);
 
@@ -82,6 +84,9 @@ int VerfuegbareHoehe(const QWidget* AFenster);
 int KnopfAbstand(const QWidget* AFenster, int AKnopfBreite, int AAnzahl, int AWunsch);
 // AWunsch, or less where the window would be taller than its screen: at least AMindest.
 int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest);
+
+// The client width a window can have on its screen: the screen's width less the frame.
+int VerfuegbareBreite(const QWidget* AFenster);
 
 // Dialogs and the report view: centred on the whole screen, one pixel up and
 // left, never beyond the top or left edge.

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -50,6 +51,19 @@ int ModalZeigen(QDialog& ADialog)
     if (Fenster && Fenster->isVisible())
         Fenster->activateWindow();
     return Ergebnis;
+}
+
+void FokusZurueck(QWidget* AControl)
+{
+    if (AControl && AControl->isVisible() && AControl->isEnabled() && AControl->focusPolicy() != Qt::NoFocus)
+        AControl->setFocus();
+}
+
+void AnDenAnfang(QPlainTextEdit* AEditor)
+{
+    QTextCursor C = AEditor->textCursor();
+    C.movePosition(QTextCursor::Start);
+    AEditor->setTextCursor(C);
 }
 
 bool FensterNachVorne(QWidget* AFenster)

@@ -8,6 +8,7 @@
 #include <QWidgetList>
 
 class QDialog;
+class QPlainTextEdit;
 class QWidget;
 
 // The program's top-level windows that have a window handle, in the order they were created.
@@ -23,6 +24,12 @@ bool FensterNachVorne(QWidget* AFenster);
 // Runs a modal dialog and gives the activation back to the window it came from:
 // without a window manager nobody else does, and the focus would reach no one.
 int ModalZeigen(QDialog& ADialog);
+
+// Gives the focus back to the control that had it before a dialog, if it can still take it.
+void FokusZurueck(QWidget* AControl);
+
+// Puts the caret of a text editor at the start of its text.
+void AnDenAnfang(QPlainTextEdit* AEditor);
 
 // Opens a link, mail link or document with the desktop's handler, or starts a
 // program detached with its parameters. Above 32 means success; 2 = not found,

@@ -19,7 +19,6 @@
 #include <QSoundEffect>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -105,21 +104,18 @@ bool SchriftfarbeWaehlen(QWidget* AParent, TSchriftart& ASchrift)
     TSchriftart System;
     FarbCodeSetzen(System, Fenstertextfarbe);
     Wahlen.append({Fenstertextfarbe, System.Farbe});
-    const bool EigeneS = ASchrift.Systemfarbe == 0
-        && std::none_of(Farbliste.begin(), Farbliste.end(),
-                        [&](const TFarbeintrag& E) { return QColor(E.Farbe) == QColor(ASchrift.Farbe.rgb()); });
+    const int Zeile = Farbzeile(ASchrift.Farbe);
+    const bool EigeneS = ASchrift.Systemfarbe == 0 && Zeile < 0;
     if (EigeneS) {
         Liste->addItem(QStringLiteral("Bisherige Farbe %1").arg(Farbname(ASchrift.Farbe)));
         Wahlen.append({0, ASchrift.Farbe});
     }
-    int Aktuell = ASchrift.Systemfarbe != 0 ? 0 : -1;
+    const int ErsteZeile = int(Wahlen.size());  // the list's first colour
     for (const TFarbeintrag& E : Farbliste) {
         Liste->addItem(QString::fromUtf16(E.Name));
         Wahlen.append({0, QColor(E.Farbe)});
-        if (Aktuell < 0 && QColor(E.Farbe) == QColor(ASchrift.Farbe.rgb()))
-            Aktuell = int(Wahlen.size()) - 1;
     }
-    Liste->setCurrentRow(EigeneS ? 1 : std::max(0, Aktuell));
+    Liste->setCurrentRow(ASchrift.Systemfarbe != 0 ? 0 : EigeneS ? 1 : ErsteZeile + Zeile);
     auto* Ok = new QPushButton(QStringLiteral("O&K"), &D);
     auto* Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &D);
     Ok->setDefault(true);

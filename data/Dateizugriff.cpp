@@ -73,7 +73,7 @@ QString TempPrefix(const QString& AFilename)
 namespace {
 
 // The six characters mkstemp replaces with a unique name.
-const QByteArray TempMuster = QByteArrayLiteral("XXXXXX");
+const QByteArray TempMuster(6, 'X');
 
 // The system's reason for the last failure.
 bool Fehlschlag(QString* AFehler, int ACode = errno)

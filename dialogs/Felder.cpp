@@ -1,6 +1,7 @@
 #include "Felder.h"
 
 #include "LuLayout.h"
+#include "LuUtilsGui.h"
 #include "Plattform.h"
 #include "TDaten.h"
 
@@ -160,13 +161,6 @@ void TFelderForm::PopupMenu1Popup()
     PuAllesMarkieren->setEnabled(!RichEdit1->document()->isEmpty());
 }
 
-void TFelderForm::CaretAnDenAnfang()
-{
-    QTextCursor C = RichEdit1->textCursor();
-    C.movePosition(QTextCursor::Start);
-    RichEdit1->setTextCursor(C);
-}
-
 void TFelderForm::done(int AErgebnis)
 {
     if (FelderS) {
@@ -175,7 +169,7 @@ void TFelderForm::done(int AErgebnis)
         if (Text() != Bereinigt)
             setText(Bereinigt);
         RichEdit1->setFocus();
-        CaretAnDenAnfang();
+        AnDenAnfang(RichEdit1);
         if (AErgebnis == QDialog::Accepted && Zeilen != 0 && Zeilenzahl() != Zeilen
             && Plattform().Frage(QStringLiteral("Felderanzahl hat sich geändert! Trotzdem fortfahren?"), false)
                 != TPlattform::TAntwort::Ja)
@@ -190,7 +184,7 @@ void TFelderForm::showEvent(QShowEvent* AEvent)
     // The screen reader says what is being edited when the editor takes the focus.
     RichEdit1->setAccessibleName(windowTitle());
     QDialog::showEvent(AEvent);
-    CaretAnDenAnfang();
+    AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
 }
 

@@ -52,9 +52,6 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* AEvent) override;  // FormShow
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
-
-private:
-    void CaretAnDenAnfang();
 };
 
 // The cleaning of FelderText on any text.

@@ -3,6 +3,7 @@
 #include "Dateizugriff.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
+#include "LuUtilsGui.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -56,9 +57,7 @@ void THistorieForm::showEvent(QShowEvent* AEvent)
 {
     SchalterEinrichten();
     QDialog::showEvent(AEvent);
-    QTextCursor C = RichEdit1->textCursor();
-    C.movePosition(QTextCursor::Start);
-    RichEdit1->setTextCursor(C);
+    AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
 }
 

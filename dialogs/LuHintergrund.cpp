@@ -76,7 +76,7 @@ void THintergrundForm::SchriftartZuweisen(const TSchriftart& AFont, const QColor
 void THintergrundForm::SchalterEinrichten()
 {
     // BtnWidth wide, so the client is 280 wide with the defaults; wider only when a large font would cut a caption.
-    const int B = std::max({FBtnWidth, Button1->sizeHint().width(), Button2->sizeHint().width()});
+    const int B = KnopfBreite(Button2, KnopfBreite(Button1, FBtnWidth));
     for (QPushButton* K : {Button1, Button2})
         K->resize(B, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     resize(screen()->geometry().size());

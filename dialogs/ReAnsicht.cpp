@@ -209,8 +209,7 @@ void TReAnsichtForm::SchalterEinrichten()
     for (QPushButton* K : {Button1, Button2, Button3})
         K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     // As wide as the screen, frame included.
-    const int Rahmen = frameGeometry().width() - geometry().width();
-    const int Breite = screen()->geometry().width() - Rahmen;
+    const int Breite = VerfuegbareBreite(this);
     resize(Breite, screen()->geometry().height());
     const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand;
     RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand,
@@ -282,9 +281,7 @@ void TReAnsichtForm::PuSeitenumbruchEntfernenClick()
         != TPlattform::TAntwort::Ja)
         return;
     setText(Text().remove(u'\f'));
-    QTextCursor C = RichEdit1->textCursor();
-    C.movePosition(QTextCursor::Start);
-    RichEdit1->setTextCursor(C);
+    AnDenAnfang(RichEdit1);
     Plattform().Information(QStringLiteral("Es wurden alle Seitenumbrüche entfernt!"));
 }
 
@@ -337,9 +334,7 @@ void TReAnsichtForm::Button1Click()
 
 void TReAnsichtForm::SetActiveControl()
 {
-    QWidget* W = MerkActiveControl;
-    if (W && W->isVisible() && W->isEnabled() && W->focusPolicy() != Qt::NoFocus)
-        W->setFocus();
+    FokusZurueck(MerkActiveControl);
 }
 
 void TReAnsichtForm::showEvent(QShowEvent* AEvent)
@@ -349,9 +344,7 @@ void TReAnsichtForm::showEvent(QShowEvent* AEvent)
     RichEdit1->setAccessibleName(windowTitle());
     RichEdit1Change();
     QDialog::showEvent(AEvent);
-    QTextCursor C = RichEdit1->textCursor();
-    C.movePosition(QTextCursor::Start);
-    RichEdit1->setTextCursor(C);
+    AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
     RichEdit1->document()->clearUndoRedoStacks();
 }

@@ -106,8 +106,7 @@ void TSuchenForm::SchalterEinrichten()
                            SchalterHoehe(CheckBox1->font(), TSteuerArt::Kontrollkaestchen));
     const int Hoehe = Button1->height();
     // Three buttons wider than the screen: "Schließen" takes a row of its own.
-    const int Schirmbreite = screen()->geometry().width() - (frameGeometry().width() - width());
-    const bool ZweiReihenS = 3 * Button1->width() + 4 * DialogRand > Schirmbreite;
+    const bool ZweiReihenS = 3 * Button1->width() + 4 * DialogRand > VerfuegbareBreite(this);
     const int Knopfreihen = ZweiReihenS ? 2 * Hoehe + ZeilenAbstand : Hoehe;
     const int ListenOben = CheckBox1->y() + CheckBox1->height() + ZeilenAbstand;
     ListBox1->setGeometry(Hoehe, ListenOben, ListBox1->width(),

@@ -293,9 +293,7 @@ void TForm1::FokusAnkommen()
 
 void TForm1::SetActiveControl()
 {
-    QWidget* W = MerkActiveControl;
-    if (W && W->isVisible() && W->isEnabled() && W->focusPolicy() != Qt::NoFocus)
-        W->setFocus();
+    FokusZurueck(MerkActiveControl);
 }
 
 void TForm1::WavAbspielen(const QString& AFilename)

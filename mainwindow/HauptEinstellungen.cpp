@@ -18,9 +18,9 @@
 namespace {
 
 // On Windows the registry key HKCU\Software\Merovan, elsewhere Merovan.conf in the user's configuration folder.
-std::unique_ptr<QSettings> Einstellungen()
+QSettings Einstellungen()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovan"));
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovan"));
 }
 
 // A stored whole number, or nothing when it is absent or not a number.
@@ -51,29 +51,29 @@ bool KontrastAnnehmen(const QColor& ASchrift, const QColor& AHintergrund)
 
 void TForm1::RegistryLadenSpeichern(bool LadenS)
 {
-    const auto S = Einstellungen();
-    if (!S->isWritable() && !LadenS)
+    QSettings S = Einstellungen();
+    if (!S.isWritable() && !LadenS)
         return;
     TSchriftart& Schrift = Benutzerschrift();
     if (!LadenS) {
-        S->setValue(QStringLiteral("Filename"), FFilename);
-        S->setValue(QStringLiteral("HintColor"), HintergrundNr());
-        S->setValue(QStringLiteral("FontName"), Schrift.Font.family());
-        S->setValue(QStringLiteral("FontSize"), Schrift.Font.pointSize());
-        S->setValue(QStringLiteral("FontColor"), qint32(FarbCode(Schrift)));
-        S->setValue(QStringLiteral("FontCharSet"), int(Schrift.Zeichensatz));
+        S.setValue(QStringLiteral("Filename"), FFilename);
+        S.setValue(QStringLiteral("HintColor"), HintergrundNr());
+        S.setValue(QStringLiteral("FontName"), Schrift.Font.family());
+        S.setValue(QStringLiteral("FontSize"), Schrift.Font.pointSize());
+        S.setValue(QStringLiteral("FontColor"), qint32(FarbCode(Schrift)));
+        S.setValue(QStringLiteral("FontCharSet"), int(Schrift.Zeichensatz));
         const int Stil = (Schrift.Font.italic() ? 1 : 0) | (Schrift.Font.bold() ? 2 : 0)
             | (Schrift.Font.underline() ? 4 : 0) | (Schrift.Font.strikeOut() ? 8 : 0);
-        S->setValue(QStringLiteral("FontStyle"), Stil);
-        S->sync();
+        S.setValue(QStringLiteral("FontStyle"), Stil);
+        S.sync();
         return;
     }
 
     // The diary named on the command line wins; the stored one is then not read at all.
     if (!FStartDatei.isEmpty() && QFileInfo(FStartDatei).isFile()) {
         FFilename = FStartDatei;
-    } else if (S->contains(QStringLiteral("Filename"))) {
-        const QString Gespeichert = S->value(QStringLiteral("Filename")).toString();
+    } else if (S.contains(QStringLiteral("Filename"))) {
+        const QString Gespeichert = S.value(QStringLiteral("Filename")).toString();
         if (!Gespeichert.isEmpty() && !IstOrdner(Gespeichert) && QFileInfo(Gespeichert).isFile())
             FFilename = Gespeichert;
         else if (!Gespeichert.isEmpty() && QFileInfo(Ordnerteil(Gespeichert)).isDir())
@@ -86,21 +86,21 @@ void TForm1::RegistryLadenSpeichern(bool LadenS)
 
     // Each value that is absent, not a number or out of range takes its default.
     QFont F(QStringLiteral("Courier New"));
-    const QString Name = S->value(QStringLiteral("FontName")).toString();
+    const QString Name = S.value(QStringLiteral("FontName")).toString();
     if (!Name.trimmed().isEmpty())
         F.setFamily(Name);
-    const qint64 Groesse = Zahl(*S, QStringLiteral("FontSize")).value_or(12);
+    const qint64 Groesse = Zahl(S, QStringLiteral("FontSize")).value_or(12);
     F.setPointSize(Groesse >= 1 && Groesse <= 1000 ? int(Groesse) : 12);
-    FarbCodeSetzen(Schrift, quint32(Zahl(*S, QStringLiteral("FontColor")).value_or(qint64(Fenstertextfarbe))));
-    Schrift.Zeichensatz = quint8(Zahl(*S, QStringLiteral("FontCharSet")).value_or(0) & 0xFF);
-    const qint64 Stil = Zahl(*S, QStringLiteral("FontStyle")).value_or(0);
+    FarbCodeSetzen(Schrift, quint32(Zahl(S, QStringLiteral("FontColor")).value_or(qint64(Fenstertextfarbe))));
+    Schrift.Zeichensatz = quint8(Zahl(S, QStringLiteral("FontCharSet")).value_or(0) & 0xFF);
+    const qint64 Stil = Zahl(S, QStringLiteral("FontStyle")).value_or(0);
     F.setItalic(Stil & 1);
     F.setBold(Stil & 2);
     F.setUnderline(Stil & 4);
     F.setStrikeOut(Stil & 8);
     Schrift.Font = F;
     // Last: the row applies the font just loaded and the colour, and lays the window out.
-    const std::optional<qint64> Zeile = Zahl(*S, QStringLiteral("HintColor"));
+    const std::optional<qint64> Zeile = Zahl(S, QStringLiteral("HintColor"));
     setHintergrundNr(!Zeile ? 1 : *Zeile < 0 || *Zeile > 18 ? 0 : int(*Zeile));
 }
 

@@ -286,6 +286,14 @@ def fenster_fokus(titel):
     return True
 
 
+def menuepunkt(menue, eintrag, taste_des_eintrags):
+    """Opens a menu by its key and chooses an item by its own key once the item shows."""
+    taste(menue)
+    warte(lambda: any(k.getRoleName() == "menu item" and k.name == eintrag for k in sichtbar()),
+          "menu with %s" % eintrag)
+    taste(taste_des_eintrags)
+
+
 def attribute(name):
     """The text attributes of the showing text box with this name, as a dict."""
     for k in sichtbar():
@@ -308,14 +316,14 @@ def einstellungen():
     app = subprocess.Popen([programm, drei], env=umg, stdout=protokoll, stderr=subprocess.STDOUT)
     if not fenster_fokus("drei.MRV") or not warte_fokus(("text", "Tag:"), "settings: diary opened"):
         return
-    taste("alt+a", "h")
+    menuepunkt("alt+a", "Schrifthintergrund...", "h")
     if not warte_fokus(("list", "Schrifthintergrund"), "background dialog"):
         return
     namen_pruefen("background dialog", [("list", "Schrifthintergrund"), ("push button", "OK"), ("push button", "Abbrechen")])
     taste("Down", "Return")  # Weiß → Gelb
     if not warte_fokus(("text", "Tag:"), "after the background"):
         return
-    taste("alt+a", "s")
+    menuepunkt("alt+a", "Schriftart...", "s")
     frist = time.time() + 20
     while time.time() < frist and not any(k.getRoleName() == "dialog" and "Schrift" in (k.name or "") for k in sichtbar()):
         time.sleep(0.2)
@@ -359,8 +367,10 @@ def einstellungen():
     if gesehen != erwartet:
         fehler.append("help menu items %r" % (gesehen,))
     taste("Escape", "Escape")
+    if not warte_fokus(("text", "Tag:"), "after the help menu"):
+        return
     # The change history: its own window, named, the text readable from its start.
-    taste("alt+h", "adiaeresis")
+    menuepunkt("alt+h", "Programm-Änderungen...", "adiaeresis")
     if warte_fokus(("text", "Programm-Änderungen"), "change history"):
         h = next((k for k in sichtbar() if k.getRoleName() == "text" and k.name == "Programm-Änderungen"), None)
         if h is None or not h.queryText().getText(0, -1).startswith("Merovan - Programm-Änderungen"):

@@ -44,7 +44,7 @@ void* TZeilenZugang::interface_cast(QAccessible::InterfaceType ATyp)
 void TZeilenZugang::selection(int ANr, int* AStart, int* AEnde) const
 {
     *AStart = *AEnde = 0;
-    if (ANr != 0 || !Edit()->hasSelectedText())
+    if (ANr != 0 || selectionCount() == 0)
         return;
     *AStart = Edit()->selectionStart();
     *AEnde = *AStart + int(Edit()->selectedText().size());
@@ -52,7 +52,7 @@ void TZeilenZugang::selection(int ANr, int* AStart, int* AEnde) const
 
 int TZeilenZugang::selectionCount() const
 {
-    return Edit()->hasSelectedText() ? 1 : 0;
+    return Edit()->hasSelectedText() && !Edit()->property(AuswahlVerschwiegen).toBool() ? 1 : 0;
 }
 
 void TZeilenZugang::addSelection(int AStart, int AEnde)
@@ -170,4 +170,35 @@ QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
 void ZugangEinrichten()
 {
     QAccessible::installFactory(Fabrik);
+}
+
+namespace {
+void Verwerfen(QAccessibleEvent*)
+{
+}
+}
+
+TZugangStumm::TZugangStumm()
+    : FVorher(QAccessible::installUpdateHandler(Verwerfen))
+{
+}
+
+TZugangStumm::~TZugangStumm()
+{
+    QAccessible::installUpdateHandler(FVorher);
+}
+
+void FokusMelden(QWidget* AWidget)
+{
+    if (!AWidget->hasFocus())
+        return;  // the window is not active; its activation will announce the focus
+    // Orca ignores a focus event for the object it stands on. The box's accessible made anew has a
+    // new identity (the next free number after the old one), and the old one is gone, so Orca
+    // presents the box as on any arrival.
+    if (QAccessibleInterface* Alt = QAccessible::queryAccessibleInterface(AWidget)) {
+        const QAccessible::Id AltId = QAccessible::uniqueId(Alt);
+        QAccessible::deleteAccessibleInterface(AltId);
+    }
+    QAccessibleEvent Fokus(AWidget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&Fokus);
 }

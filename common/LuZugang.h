@@ -47,3 +47,25 @@ private:
 
 // Installs the interface for every edit box that shows its text (not for passwords).
 void ZugangEinrichten();
+
+// A box's property: while true, the box tells the screen reader of no selection. A box sets it
+// when the program, not the user, selected its whole text (so that typing replaces the value):
+// Orca would otherwise say "selected" at every arrival and "unselected" at every departure.
+inline constexpr char AuswahlVerschwiegen[] = "AuswahlVerschwiegen";
+
+// While it lives, the screen reader hears nothing of what the program changes: filling boxes
+// is not typing, and a focus only passed through is no move.
+class TZugangStumm {
+public:
+    TZugangStumm();
+    ~TZugangStumm();
+    TZugangStumm(const TZugangStumm&) = delete;
+    TZugangStumm& operator=(const TZugangStumm&) = delete;
+
+private:
+    QAccessible::UpdateHandler FVorher;
+};
+
+// Tells the screen reader that the focus has arrived on AWidget, as a new object, so that it
+// announces the box (name, value, description) even where it already stood on it.
+void FokusMelden(QWidget* AWidget);

@@ -132,8 +132,8 @@ TForm1::~TForm1()
 void TForm1::setDatum(int ADatum)
 {
     FDatum = ADatum;
-    FEdits[0]->setText(DatumText(ADatum));
-    FEdits[0]->selectAll();
+    TextZeigen(FEdits[0], DatumText(ADatum));
+    FEdits[0]->GanzMarkieren();
 }
 
 QString TForm1::StatusText() const
@@ -236,14 +236,24 @@ void TForm1::CaptionZuweisen(bool SetFocusS)
         EditSetFocus(0);
 }
 
+void TForm1::TextZeigen(TFeldEdit* AEdit, const QString& AText)
+{
+    // An unchanged box keeps its paint (a line edit costs a quarter millisecond to draw).
+    if (AEdit->text() != AText)
+        AEdit->setText(AText);
+}
+
 void TForm1::EditZuweisen()
 {
+    // Filling the boxes is no typing: the screen reader hears of the new values when the focus
+    // arrives (EditSetFocus).
+    TZugangStumm Stumm;
     setDatum(FTagNr != 0 ? Daten.Tag(FTagNr - 1).Datum : Plattform().Heute());
     Button1->setEnabled(FTagNr != 0);
     const QStringList* Eintrag =
         FTagNr != 0 && FTagDatenNr != 0 ? &Daten.Tag(FTagNr - 1).TagDaten[FTagDatenNr - 1] : nullptr;
     for (int k = 0; k < MaxEditNr; ++k)
-        FEdits[size_t(k + 1)]->setText(Eintrag ? Eintrag->value(k) : QString());
+        TextZeigen(FEdits[size_t(k + 1)], Eintrag ? Eintrag->value(k) : QString());
 }
 
 void TForm1::EditInDaten()
@@ -271,24 +281,35 @@ void TForm1::EditSetFocus(int Nr)
         FEdits[size_t(k)]->setAccessibleDescription(
             k == 0 ? (FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString())
                    : (FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString()));
-    // Passing through the button makes the screen reader announce the box even when it had the
-    // focus already. The box takes the focus 10 ms later, without holding the window up meanwhile.
+    // The focus passes through the button; the box takes it 10 ms later, without holding the
+    // window up meanwhile. The screen reader hears only of the arrival.
     if (Button1->isEnabled() && Button1->isVisible()) {
         FFokusZiel = Ziel;
+        TZugangStumm Stumm;
         Button1->setFocus();
         FFokusUhr.start();
         return;
     }
     FFokusUhr.stop();
-    Ziel->setFocus();
+    FokusGeben(Ziel);
 }
 
 void TForm1::FokusAnkommen()
 {
     FFokusUhr.stop();
     if (FFokusZiel && FFokusZiel->isVisible())
-        FFokusZiel->setFocus();
+        FokusGeben(FFokusZiel);
     FFokusZiel = nullptr;
+}
+
+void TForm1::FokusGeben(TFeldEdit* AZiel)
+{
+    {
+        // The box's selection and caret events would be read out before the box itself.
+        TZugangStumm Stumm;
+        AZiel->setFocus();
+    }
+    FokusMelden(AZiel);
 }
 
 void TForm1::SetActiveControl()

@@ -250,7 +250,9 @@ private:
     // The box EditSetFocus passes the focus on to, and the clock of that hand-over.
     QPointer<TFeldEdit> FFokusZiel;
     QTimer FFokusUhr;
-    void FokusAnkommen();  // scrolls the rows so the box with the focus is whole in sight
+    void FokusAnkommen();
+    void FokusGeben(TFeldEdit* AZiel);  // the focus, announced as an arrival
+    static void TextZeigen(TFeldEdit* AEdit, const QString& AText);
     int StatusHoehe() const;
     int Panel0Breite() const;  // one line, or two when a large font wraps the hint
 

@@ -198,6 +198,13 @@ void TForm1::SetStatusTag()
                          .arg(MitTausenderPunkten(FTagNr), MitTausenderPunkten(Daten.Count()),
                               MitTausenderPunkten(FTagDatenNr), MitTausenderPunkten(TagDatenCount())));
     Panel0Einrichten();
+    // The position, said with the box when the focus arrives; a change alone is not announced.
+    TZugangStumm Stumm;
+    const QString Tag = FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString();
+    const QString Eintrag =
+        FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString();
+    for (int k = 0; k <= 10; ++k)
+        FEdits[size_t(k)]->setAccessibleDescription(k == 0 ? Tag : Eintrag);
 }
 
 void TForm1::Panel0Einrichten()
@@ -276,11 +283,6 @@ void TForm1::EditSetFocus(int Nr)
 {
     // Without field rows (a file with days but no field names) the date line is the only place.
     TFeldEdit* Ziel = Nr == 1 && MaxEditNr > 0 ? FEdits[1] : FEdits[0];
-    // The position, said with the box when the focus arrives.
-    for (int k = 0; k <= 10; ++k)
-        FEdits[size_t(k)]->setAccessibleDescription(
-            k == 0 ? (FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString())
-                   : (FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString()));
     // The focus passes through the button; the box takes it 10 ms later, without holding the
     // window up meanwhile. The screen reader hears only of the arrival.
     if (Button1->isEnabled() && Button1->isVisible()) {

@@ -7,7 +7,7 @@ PAKETE=(cmake make g++ pkg-config
         qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
         fonts-liberation libbenchmark-dev unrtf poppler-utils
         desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev lintian strace file
-        xvfb at-spi2-core python3-pyatspi xdotool dbus-daemon qt6-qpa-plugins)
+        xvfb at-spi2-core python3-pyatspi xdotool dbus-daemon qt6-qpa-plugins orca)
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

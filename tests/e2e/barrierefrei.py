@@ -12,32 +12,17 @@ import os, subprocess, sys, tempfile, time
 
 import pyatspi
 
+from arbeitsplatz import beenden, bus_starten, fenster_fokus as arbeitsplatz_fenster_fokus, tagebuch_schreiben, x_starten
+
 programm = sys.argv[1]
 heim = tempfile.mkdtemp()
 tagebuch = os.path.join(heim, "beispiel.MRV")
 with open(tagebuch, "wb") as f:  # fields X and Y, day 42005, one entry 5 and 7
     f.write(bytes.fromhex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A".replace(" ", "")))
 
-lesen, schreiben = os.pipe()
-xvfb_log = open(os.path.join(heim, "xvfb.log"), "w+")
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(schreiben), "-noreset", "-screen", "0", "1280x1024x24"], pass_fds=[schreiben],
-                        stdout=xvfb_log, stderr=subprocess.STDOUT)
-os.close(schreiben)
-anzeige = ":" + os.read(lesen, 16).decode().strip()
-umgebung = dict(os.environ, DISPLAY=anzeige, HOME=heim, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                XDG_RUNTIME_DIR=heim)
-os.environ.update(DISPLAY=anzeige)
-# Without -noreset the server resets whenever its last client leaves (the bus launcher, this
-# probe) and refuses clients meanwhile. It says its number before every client can connect.
-bereit = time.time() + 20
-while subprocess.run(["xdotool", "getdisplaygeometry"], env=umgebung, capture_output=True).returncode != 0:
-    if time.time() > bereit:
-        print("FAIL: the X server on %s takes no clients" % anzeige)
-        sys.exit(1)
-    time.sleep(0.2)
-bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=umgebung,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-time.sleep(1)
+xvfb, xvfb_log, umgebung = x_starten(heim)
+anzeige = umgebung["DISPLAY"]
+bus = bus_starten(umgebung)
 protokoll = open(os.path.join(heim, "programm.log"), "w+")
 app = subprocess.Popen([programm, tagebuch], env=umgebung, stdout=protokoll, stderr=subprocess.STDOUT)
 
@@ -158,24 +143,6 @@ def tagebuch_lesen(pfad):
     return felder, tage
 
 
-def tagebuch_schreiben(pfad, felder, tage):
-    """A diary file: field names, then per day its number, comment and entries."""
-    def zeichenkette(s):
-        b = s.encode("latin-1")
-        return len(b).to_bytes(2, "big") + b
-
-    def zahl(v):
-        return bytes([v & 0xFF, v >> 24 & 0xFF, v >> 16 & 0xFF, v >> 8 & 0xFF])
-
-    inhalt = zeichenkette("MRV01") + zeichenkette("".join(f + "\r\n" for f in felder)) + zahl(len(tage))
-    for datum, kommentar, eintraege in tage:
-        inhalt += zahl(datum) + zeichenkette(kommentar) + zahl(len(eintraege))
-        for e in eintraege:
-            inhalt += zeichenkette("".join(w + "\r\n" for w in e))
-    with open(pfad, "wb") as f:
-        f.write(inhalt)
-
-
 def ausgewaehlt(rolle_liste):
     """The name of the selected item of the showing list with this name."""
     for k in sichtbar():
@@ -276,14 +243,10 @@ def gehe_und_suche():
 
 def fenster_fokus(titel):
     """No window manager gives a new window the keyboard: the user's click, done here by xdotool."""
-    try:
-        wid = subprocess.run(["xdotool", "search", "--sync", "--name", titel], env=umgebung,
-                             capture_output=True, text=True, timeout=20).stdout.split()
-    except subprocess.TimeoutExpired:
-        fehler.append("no window showing %s" % titel)
-        return False
-    subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], env=umgebung, timeout=10)
-    return True
+    if arbeitsplatz_fenster_fokus(umgebung, titel):
+        return True
+    fehler.append("no window showing %s" % titel)
+    return False
 
 
 def menuepunkt(menue, eintrag, taste_des_eintrags):
@@ -472,12 +435,7 @@ try:
     app.wait(5)
     einstellungen()
 finally:
-    for p in (app, bus, xvfb):
-        p.terminate()
-        try:
-            p.wait(5)
-        except subprocess.TimeoutExpired:
-            p.kill()
+    beenden(app, bus, xvfb)
 
 if fehler:
     print("FAIL: " + "; ".join(fehler))

@@ -1,0 +1,53 @@
+"""A speech server for Orca that says nothing, so that Orca headless logs every utterance
+('SPEECH OUTPUT' in its debug file) without speech-dispatcher, which hangs Orca on a machine
+without sound. Used by vorlesen.py: PYTHONPATH=<this folder> and "speechServerFactory":
+"nullspeech" in Orca's user-settings.conf. Each utterance is flushed to the file at once, so a
+test can read what was said while Orca runs."""
+from orca import debug, speechserver
+
+
+def _schreiben():
+    if debug.debugFile:
+        debug.debugFile.flush()
+
+
+class SpeechServer(speechserver.SpeechServer):
+    _active = None
+
+    @staticmethod
+    def getFactoryName():
+        return 'nullspeech'
+
+    @staticmethod
+    def getSpeechServers():
+        return [SpeechServer.getSpeechServer()]
+
+    @staticmethod
+    def getSpeechServer(info=None):
+        if SpeechServer._active is None:
+            SpeechServer._active = SpeechServer()
+        return SpeechServer._active
+
+    @staticmethod
+    def shutdownActiveServers():
+        pass
+
+    def getInfo(self):
+        return ['nullspeech', 'nullspeech']
+
+    def getVoiceFamilies(self):
+        return []
+
+    def speak(self, text=None, acss=None, interrupt=True):
+        _schreiben()
+
+    def speakCharacter(self, character, acss=None):
+        _schreiben()
+
+    def speakKeyEvent(self, event, acss=None):
+        _schreiben()
+
+    def sayAll(self, utteranceIterator, progressCallback):
+        for context, acss in utteranceIterator:
+            debug.println(debug.LEVEL_INFO, "SPEECH OUTPUT: '%s'" % context.utterance, True)
+        _schreiben()

@@ -1,7 +1,10 @@
 #pragma once
-// The main of a benchmark of windows: offscreen, with the program's German names.
+// The main of a benchmark of windows: offscreen, with the program's German names, its accessible
+// edit boxes and its style.
 
+#include "LuFokus.h"
 #include "LuUtils.h"
+#include "LuZugang.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -14,6 +17,8 @@
         QApplication App(argc, argv);                                                                      \
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));                                   \
         DatumsnamenAnpassen();                                                                             \
+        ZugangEinrichten();                                                                                \
+        FokusStilEinrichten();                                                                             \
         benchmark::Initialize(&argc, argv);                                                                \
         benchmark::RunSpecifiedBenchmarks();                                                               \
         benchmark::Shutdown();                                                                             \

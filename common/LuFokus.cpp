@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -48,8 +49,25 @@ public:
             Rahmen(AMaler, AOption->rect, Grund);
             return;
         }
-        QProxyStyle::drawPrimitive(AElement, AOption, AMaler, AWidget);
         const bool FokusS = AOption->state & State_HasFocus;
+        const auto* Feld = qstyleoption_cast<const QStyleOptionFrame*>(AOption);
+        if (AElement == PE_PanelLineEdit && Feld && Feld->lineWidth > 0 && qobject_cast<const QLineEdit*>(AWidget)) {
+            // A plain box with a line that stands out from its ground. The toolkit's rounded,
+            // shaded one is a light grey line (about 1.5 : 1) and costs a quarter millisecond
+            // to paint, and every jump repaints the boxes.
+            const QColor Grund = AOption->palette.color(QPalette::Base);
+            AMaler->fillRect(AOption->rect, Grund);
+            AMaler->save();
+            AMaler->setRenderHint(QPainter::Antialiasing, false);
+            AMaler->setPen(FokusFarbe(Grund));
+            AMaler->setBrush(Qt::NoBrush);
+            AMaler->drawRect(AOption->rect.adjusted(0, 0, -1, -1));
+            AMaler->restore();
+            if (FokusS)
+                Rahmen(AMaler, AOption->rect, Grund);
+            return;
+        }
+        QProxyStyle::drawPrimitive(AElement, AOption, AMaler, AWidget);
         if (FokusS && (AElement == PE_FrameLineEdit || AElement == PE_PanelLineEdit))
             Rahmen(AMaler, AOption->rect, AOption->palette.color(QPalette::Base));
     }

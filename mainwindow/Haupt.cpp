@@ -401,8 +401,12 @@ void TForm1::ZeileZeigen(QWidget* AFokus)
 {
     if (!AFokus || !FClient->isAncestorOf(AFokus))
         return;
-    // The whole box, not only its text cursor, which is all QScrollArea would bring into view.
-    const QRect Feld(AFokus->mapTo(FClient, QPoint(0, 0)), AFokus->size());
+    // The whole box, not only its text cursor, which is all QScrollArea would bring into view,
+    // and its name, which at a large font stands above it.
+    QRect Feld(AFokus->mapTo(FClient, QPoint(0, 0)), AFokus->size());
+    for (size_t k = 0; k < FEdits.size(); ++k)
+        if (FEdits[k] == AFokus && FLabels[k]->isVisible())
+            Feld |= FLabels[k]->geometry();
     QScrollBar* Leiste = FRollen->verticalScrollBar();
     const int Hoehe = FRollen->viewport()->height();
     if (Feld.top() < Leiste->value())

@@ -85,6 +85,24 @@ void Bild(QWidget* AFenster, const QString& AName)
     AFenster->grab().save(QStringLiteral("Bildschirm/%1.png").arg(AName));
 }
 
+// How many pixels wide the change is that the focus makes, inward from each of W's four edges at
+// their middle: the pixels that differ at least 3 : 1 between W without and with the focus.
+int Fokusbreite(const QImage& AOhne, const QImage& AMit)
+{
+    const auto Lauf = [&](QPoint AStart, QPoint ASchritt) {
+        int Laengster = 0, n = 0;
+        QPoint p = AStart;
+        for (int i = 0; i < 10 && QRect(QPoint(), AOhne.size()).contains(p); ++i, p += ASchritt) {
+            n = Kontrast(AOhne.pixelColor(p), AMit.pixelColor(p)) >= 3.0 ? n + 1 : 0;
+            Laengster = std::max(Laengster, n);
+        }
+        return Laengster;
+    };
+    const int w = AOhne.width(), h = AOhne.height();
+    return std::min({Lauf({0, h / 2}, {1, 0}), Lauf({w - 1, h / 2}, {-1, 0}),
+                     Lauf({w / 2, 0}, {0, 1}), Lauf({w / 2, h - 1}, {0, -1})});
+}
+
 }
 
 class TestBildschirm : public QObject {
@@ -169,8 +187,38 @@ private Q_SLOTS:
         QVERIFY2(Fehler.isEmpty(), qPrintable(Fehler.join(u'\n')));
     }
 
+    // The focus on the comment button and on an empty field, at the default font and at a large
+    // one: a frame that changes at least two pixels on every side, and screenshots to look at.
+    void FokusZuSehen_data()
+    {
+        QTest::addColumn<int>("Punkte");
+        for (int Pt : {12, 48})
+            QTest::newRow(qPrintable(QString::number(Pt))) << Pt;
+    }
+    void FokusZuSehen()
+    {
+        QFETCH(int, Punkte);
+        QVERIFY(Zeigen(*F, *P, {"Blutzucker", "Insulin", "BE"}, {1, 2}, 2, 2));
+        Benutzerschrift().Font.setPointSize(Punkte);
+        F->setHintergrundNr(F->HintergrundNr());
+        F->Edit(2)->clear();  // the empty field
+        F->EditSetFocus(0);
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
+        QStringList Fehler;
+        for (QWidget* W : std::initializer_list<QWidget*>{F->Button1, F->Edit(2)}) {
+            const QImage Ohne = W->grab().toImage();
+            W->setFocus();
+            QTRY_VERIFY(W->hasFocus());
+            const QImage Mit = W->grab().toImage();
+            if (const int Breite = Fokusbreite(Ohne, Mit); Breite < 2)
+                Fehler << QStringLiteral("%1: the focus changes %2 px").arg(W->objectName()).arg(Breite);
+            Bild(F.get(), QStringLiteral("Fokus-%1-%2").arg(W == F->Button1 ? QStringLiteral("Knopf") : QStringLiteral("leeres-Feld")).arg(Punkte));
+        }
+        QVERIFY2(Fehler.isEmpty(), qPrintable(Fehler.join(u'\n')));
+    }
+
     // At 72 points the main window is taller than the screen: it keeps to it, the menu bar and the
-    // date line are on it, and Down through every row keeps the focused row fully in sight.
+    // date line are on it, and Down and Up through every row keep the focused row fully in sight, with its name.
     void FokusImBlick()
     {
         QVERIFY(Zeigen(*F, *P, {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}, {1}, 1, 1));
@@ -188,16 +236,25 @@ private Q_SLOTS:
         QVERIFY(Rollen->verticalScrollBar()->isVisible());
         F->EditSetFocus(0);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
-        for (int k = 1; k <= 10; ++k) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        // Down through the rows, then Up back to the first: each row with its name whole in sight.
+        QList<int> Weg;
+        for (int k = 1; k <= 10; ++k)
+            Weg << k;
+        for (int k = 9; k >= 1; --k)
+            Weg << k;
+        for (int i = 0; i < Weg.size(); ++i) {
+            const int k = Weg[i];
+            QTest::keyClick(QApplication::focusWidget(), i < 10 ? Qt::Key_Down : Qt::Key_Up);
             QTRY_COMPARE(QApplication::focusWidget(), F->Edit(k));
             const QRect Sicht(Rollen->viewport()->mapToGlobal(QPoint(0, 0)), Rollen->viewport()->size());
-            const QRect Feld(F->Edit(k)->mapToGlobal(QPoint(0, 0)), F->Edit(k)->size());
-            QVERIFY2(Sicht.contains(Feld) && Schirm.contains(Feld), qPrintable(QStringLiteral("row %1: %2 in %3, %4/%5 %6 %7").arg(k).arg(QDebug::toString(Feld), QDebug::toString(Sicht)).arg(Rollen->verticalScrollBar()->value()).arg(Rollen->verticalScrollBar()->maximum()).arg(QDebug::toString(F->Edit(k)->geometry())).arg(QDebug::toString(Rollen->viewport()->geometry()))));
+            QLabel* Name = F->findChild<QLabel*>(QStringLiteral("Label%1").arg(k));
+            const QRect Feld = QRect(F->Edit(k)->mapToGlobal(QPoint(0, 0)), F->Edit(k)->size())
+                | QRect(Name->mapToGlobal(QPoint(0, 0)), Name->size());
+            QVERIFY2(Sicht.contains(Feld) && Schirm.contains(Feld),
+                     qPrintable(QStringLiteral("row %1: %2 in %3").arg(k).arg(QDebug::toString(Feld), QDebug::toString(Sicht))));
+            if (i == 9)
+                Bild(F.get(), QStringLiteral("Hauptfenster-72-Zeile10"));
         }
-        Bild(F.get(), QStringLiteral("Hauptfenster-72-Zeile10"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::NoModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);  // first entry: back to row 1
         F->EditSetFocus(0);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
         QVERIFY(Ganz(F->Edit(0)));

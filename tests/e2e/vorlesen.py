@@ -100,6 +100,7 @@ try:
     schritt("Ctrl+Left, the entry before", "ctrl+Left", ["Blutzucker", "130", "Eintrag 2 von 3"], FELD)
     schritt("Ctrl+Home, the first entry", "ctrl+Home", ["Blutzucker", "95", "Eintrag 1 von 3"], FELD)
     schritt("Ctrl+Left at the first entry (a beep)", "ctrl+Left", ["Blutzucker", "95", "Eintrag 1 von 3"], FELD)
+    schritt("Ctrl+Right, the entry after", "ctrl+Right", ["Blutzucker", "130", "Eintrag 2 von 3"], FELD)
     schritt("Ctrl+End, the last entry", "ctrl+End", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)
     schritt("Ctrl+Down from a field, the day before", "ctrl+Down", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE)
     schritt("Ctrl+Down on the date line", "ctrl+Down", ["Tag:", "Do., 01. Jänner 2015", "Tag 1 von 3"], DATUMSZEILE)
@@ -107,10 +108,13 @@ try:
     schritt("Ctrl+PageUp, a week on", "ctrl+Prior", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
     schritt("Ctrl+PageDown, a week back", "ctrl+Next", ["Tag:", "Do., 01. Jänner 2015", "Tag 1 von 3"], DATUMSZEILE)
     schritt("Ctrl+Up again", "ctrl+Up", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE)
-    schritt("Down, the first field", "Down", ["Blutzucker", "110", "Eintrag 2 von 2"], FELD)
-    schritt("Down to an empty field", "Down", ["Insulin", "Eintrag 2 von 2"], FELD)
-    schritt("Ctrl+E asks", "ctrl+e", ["Soll zum Fr., 02. Jänner 2015 ein neuer Eintrag hinzugefügt werden?", "Ja"], [])
-    schritt("the new entry, its fields empty", "Return", ["Blutzucker", "Eintrag 3 von 3"], FELD)
+    schritt("Ctrl+G, the list of days", "ctrl+g", ["Gehe zu Tag"], [])
+    schritt("Up in the list", "Up", ["Sa., 03. Jänner 2015"], [])
+    schritt("Return, to that day", "Return", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
+    schritt("Down, the first field", "Down", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)
+    schritt("Down to an empty field", "Down", ["Insulin", "Eintrag 3 von 3"], FELD)
+    schritt("Ctrl+E asks", "ctrl+e", ["Soll zum Sa., 03. Jänner 2015 ein neuer Eintrag hinzugefügt werden?", "Ja"], [])
+    schritt("the new entry, its fields empty", "Return", ["Blutzucker", "Eintrag 4 von 4"], FELD)
 except SystemExit:
     pass
 finally:

@@ -1,5 +1,7 @@
 #include "LuListBox.h"
 
+#include <QAccessible>
+
 TListBox::TListBox(QWidget* AParent)
     : QListView(AParent)
 {
@@ -35,4 +37,20 @@ void TListBox::setCurrentRow(int ANr)
     }
     setCurrentIndex(I);
     scrollTo(I);
+}
+
+void TListBox::focusInEvent(QFocusEvent* AEvent)
+{
+    QListView::focusInEvent(AEvent);
+    // Qt tells of the selected line before it tells of the list taking the focus (that comes
+    // after this handler), so the screen reader ends on the list ("List with 3 items") and never
+    // says the line. Told once more after the list, the line is said: the day on show, the first hit.
+    QMetaObject::invokeMethod(this, [this] {
+        const QModelIndex I = currentIndex();
+        if (I.isValid() && hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent Zeile(this, QAccessible::Focus);
+            Zeile.setChild(I.row());
+            QAccessible::updateAccessibility(&Zeile);
+        }
+    }, Qt::QueuedConnection);
 }

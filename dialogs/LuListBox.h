@@ -22,6 +22,9 @@ public:
     // Selects line ANr and scrolls it into view; −1 or a line that does not exist selects none.
     void setCurrentRow(int ANr);
 
+protected:
+    void focusInEvent(QFocusEvent* AEvent) override;
+
 private:
     QStringListModel FModell;
 };

@@ -2,6 +2,7 @@
 #include "GuiTestMain.h"
 #include "LuLayout.h"
 #include "LuListBox.h"
+#include "Mithoeren.h"
 #include "ModalHelfer.h"
 #include "TFakePlattform.h"
 
@@ -49,6 +50,21 @@ private Q_SLOTS:
         QVERIFY(D->Button1->isDefault());
         QCOMPARE(QAccessible::queryAccessibleInterface(D->ListBox1)->text(QAccessible::Name),
                  QStringLiteral("Gehe zu Tag"));
+    }
+
+    // The screen reader is told of the selected line last, after the list: it says the day, not
+    // only "List with 3 items".
+    void ZeileZuletztGemeldet()
+    {
+        TMithoeren Ohr;
+        QStringList Fokus;
+        Zeigen(1, [&](QWidget*) {
+            QTest::qWait(20);
+            Fokus = Gehoert().filter(QStringLiteral("Fokus"));
+            D->reject();
+        });
+        QVERIFY(!Fokus.isEmpty());
+        QCOMPARE(Fokus.last(), QStringLiteral("Fokus ListBox1 Zeile 1"));
     }
 
     // Keys typed into the open dialog: D Down, U Up, T Tab, \r Enter, \x1b Escape, capitals Alt+letter.

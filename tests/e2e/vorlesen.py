@@ -108,7 +108,7 @@ try:
     schritt("Ctrl+PageUp, a week on", "ctrl+Prior", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
     schritt("Ctrl+PageDown, a week back", "ctrl+Next", ["Tag:", "Do., 01. Jänner 2015", "Tag 1 von 3"], DATUMSZEILE)
     schritt("Ctrl+Up again", "ctrl+Up", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE)
-    schritt("Ctrl+G, the list of days", "ctrl+g", ["Gehe zu Tag"], [])
+    schritt("Ctrl+G, the list of days at the day on show", "ctrl+g", ["Gehe zu Tag", "Fr., 02. Jänner 2015"], [])
     schritt("Up in the list", "Up", ["Sa., 03. Jänner 2015"], [])
     schritt("Return, to that day", "Return", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
     schritt("Down, the first field", "Down", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)

@@ -3,13 +3,11 @@
 #include "Haupt.h"
 #include "HauptTest.h"
 #include "LuLayout.h"
+#include "Mithoeren.h"
 #include "TFakePlattform.h"
 #include "TestDateien.h"
 
 #include <QAccessible>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QAction>
 #include <QDialog>
 #include <QMenuBar>
@@ -28,49 +26,6 @@ QString Name(QWidget* W)
     QAccessibleInterface* I = QAccessible::queryAccessibleInterface(W);
     return I ? I->text(QAccessible::Name) : QString();
 }
-
-// What reaches the screen reader: each event as "<kind> <object name>", the focus with the
-// identity of the accessible it names.
-QStringList Gehoert;
-void Mithoeren(QAccessibleEvent* AEvent)
-{
-    const QString Wer = AEvent->object() ? AEvent->object()->objectName() : QString();
-    switch (AEvent->type()) {
-    case QAccessible::Focus:
-        Gehoert << QStringLiteral("Fokus %1 #%2").arg(Wer).arg(QAccessible::uniqueId(AEvent->accessibleInterface()));
-        break;
-    case QAccessible::TextInserted:
-    case QAccessible::TextRemoved:
-    case QAccessible::TextUpdated:
-        Gehoert << QStringLiteral("Text %1").arg(Wer);
-        break;
-    case QAccessible::TextSelectionChanged:
-        Gehoert << QStringLiteral("Auswahl %1").arg(Wer);
-        break;
-    case QAccessible::TextCaretMoved:
-        Gehoert << QStringLiteral("Cursor %1").arg(Wer);
-        break;
-    default:
-        break;
-    }
-}
-
-// Listens while it lives, as a screen reader would.
-struct TMithoeren {
-    QPlatformAccessibility* Zugang = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QAccessible::UpdateHandler Vorher;
-    TMithoeren()
-    {
-        Zugang->setActive(true);
-        Vorher = QAccessible::installUpdateHandler(Mithoeren);
-        Gehoert.clear();
-    }
-    ~TMithoeren()
-    {
-        QAccessible::installUpdateHandler(Vorher);
-        Zugang->setActive(false);
-    }
-};
 
 
 }
@@ -314,7 +269,7 @@ private Q_SLOTS:
         TMithoeren Ohr;
         QList<QAccessible::Id> Identitaeten{QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1)))};
         for (int Sprung = 0; Sprung < 2; ++Sprung) {
-            Gehoert.clear();
+            Gehoert().clear();
             QTest::keyClick(F->Edit(1), Qt::Key_Left, Qt::ControlModifier);
             QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
             QCOMPARE(F->TagDatenNr(), 2 - Sprung);
@@ -322,7 +277,7 @@ private Q_SLOTS:
             const QAccessible::Id Neu = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1)));
             QVERIFY(!Identitaeten.contains(Neu));
             Identitaeten << Neu;
-            QCOMPARE(Gehoert, QStringList{QStringLiteral("Fokus Edit1 #%1").arg(Neu)});
+            QCOMPARE(Gehoert(), QStringList{QStringLiteral("Fokus Edit1 #%1").arg(Neu)});
         }
         // The whole value is selected, so typing replaces it; the screen reader is not told of that
         // selection, but of one the user makes.
@@ -335,17 +290,17 @@ private Q_SLOTS:
         Text->selection(0, &Start, &Ende);
         QCOMPARE(Text->text(Start, Ende), QStringLiteral("2"));
         // A day jump from a field: the date line arrives, the field it left is not said.
-        Gehoert.clear();
+        Gehoert().clear();
         QTest::keyClick(F->Edit(1), Qt::Key_Down, Qt::ControlModifier);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
-        QCOMPARE(Gehoert.filter(QStringLiteral("Fokus")).size(), 1);
-        QVERIFY2(Gehoert.size() == 1 && Gehoert[0].startsWith(QStringLiteral("Fokus Edit0")), qPrintable(Gehoert.join(u',')));
+        QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")).size(), 1);
+        QVERIFY2(Gehoert().size() == 1 && Gehoert()[0].startsWith(QStringLiteral("Fokus Edit0")), qPrintable(Gehoert().join(u',')));
         QCOMPARE(QAccessible::queryAccessibleInterface(F->Edit(0))->text(QAccessible::Description), QStringLiteral("Tag 1 von 3"));
         // A plain move to the next row is the toolkit's own focus change, said once.
-        Gehoert.clear();
+        Gehoert().clear();
         QTest::keyClick(F->Edit(0), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), F->Edit(1));
-        QCOMPARE(Gehoert.filter(QStringLiteral("Fokus")), QStringList{QStringLiteral("Fokus Edit1 #%1").arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1))))});
+        QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")), QStringList{QStringLiteral("Fokus Edit1 #%1").arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1))))});
     }
 
     // The focus passes through the comment button on its way to the box; what is typed meanwhile

@@ -82,6 +82,19 @@ public:
         return Wert;
     }
 
+    void drawComplexControl(ComplexControl AElement, const QStyleOptionComplex* AOption, QPainter* AMaler,
+                            const QWidget* AWidget) const override
+    {
+        QProxyStyle::drawComplexControl(AElement, AOption, AMaler, AWidget);
+        // A choice box (the font dialog's writing system) and a number box show no focus of their own.
+        if (AOption->state & State_HasFocus) {
+            if (AElement == CC_ComboBox)
+                Rahmen(AMaler, AOption->rect, AOption->palette.color(QPalette::Button));
+            else if (AElement == CC_SpinBox)
+                Rahmen(AMaler, AOption->rect, AOption->palette.color(QPalette::Base));
+        }
+    }
+
     void drawControl(ControlElement AElement, const QStyleOption* AOption, QPainter* AMaler,
                      const QWidget* AWidget) const override
     {

@@ -6,10 +6,12 @@
 #include "LuLayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -50,6 +52,9 @@ private Q_SLOTS:
         auto* Kaestchen = new QCheckBox(QStringLiteral("Genaue Übereinstimmung"), &Fenster);
         auto* Editor = new QPlainTextEdit(&Fenster);
         auto* Liste = new QListView(&Fenster);
+        auto* Auswahl = new QComboBox(&Fenster);  // as in the font dialog
+        Auswahl->addItems({QStringLiteral("Jede Schrift"), QStringLiteral("Latein")});
+        auto* Zahl = new QSpinBox(&Fenster);
         QStringListModel Modell({QStringLiteral("Mo., 05. Jänner 2015"), QStringLiteral("Di., 06. Jänner 2015")});
         Liste->setModel(&Modell);
         Edit->setGeometry(10, 10, 300, 40);
@@ -57,7 +62,9 @@ private Q_SLOTS:
         Kaestchen->setGeometry(10, 110, 300, 40);
         Editor->setGeometry(10, 160, 300, 100);
         Liste->setGeometry(10, 270, 300, 100);
-        Fenster.resize(320, 380);
+        Auswahl->setGeometry(10, 380, 300, 40);
+        Zahl->setGeometry(10, 430, 300, 40);
+        Fenster.resize(320, 480);
         // The text colour the user would have on this background: black or white, as readable.
         const QColor Text = Kontrast(Qt::black, Hintergrund) >= Kontrast(Qt::white, Hintergrund) ? Qt::black : Qt::white;
         ::SchriftartZuweisen(&Fenster, TSchriftart{QFont(QStringLiteral("Liberation Sans"), 14), Text}, Hintergrund);
@@ -65,7 +72,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&Fenster));
         QStringList Fehler;
         const QList<std::pair<QWidget*, QPalette::ColorRole>> Flaechen{
-            {Edit, QPalette::Base}, {Knopf, QPalette::Button}, {Editor, QPalette::Base}};
+            {Edit, QPalette::Base}, {Knopf, QPalette::Button}, {Editor, QPalette::Base}, {Auswahl, QPalette::Button}, {Zahl, QPalette::Base}};
         for (const auto& [W, Rolle] : Flaechen) {
             W->setFocus();
             QTRY_VERIFY(W->hasFocus());

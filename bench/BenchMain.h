@@ -1,13 +1,9 @@
 #pragma once
-// The main of a benchmark of windows: offscreen, with the program's German names, its accessible
-// edit boxes and its style.
+// The main of a benchmark of windows: offscreen, set up as the program is.
 
-#include "LuFokus.h"
-#include "LuUtils.h"
-#include "LuZugang.h"
+#include "LuUtilsGui.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <benchmark/benchmark.h>
 
 #define MEROVAN_BENCH_MAIN()                                                                               \
@@ -15,10 +11,7 @@
     {                                                                                                      \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                           \
         QApplication App(argc, argv);                                                                      \
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));                                   \
-        DatumsnamenAnpassen();                                                                             \
-        ZugangEinrichten();                                                                                \
-        FokusStilEinrichten();                                                                             \
+        ProgrammEinrichten();                                                                              \
         benchmark::Initialize(&argc, argv);                                                                \
         benchmark::RunSpecifiedBenchmarks();                                                               \
         benchmark::Shutdown();                                                                             \

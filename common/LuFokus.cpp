@@ -19,13 +19,14 @@ QColor FokusFarbe(const QColor& AHintergrund)
 
 namespace {
 
-void Rahmen(QPainter* AMaler, const QRect& AFlaeche, const QColor& AHintergrund)
+// A frame of ABreite pixels inside AFlaeche, in the colour that stands out from AHintergrund.
+void Rahmen(QPainter* AMaler, const QRect& AFlaeche, const QColor& AHintergrund, int ABreite = FokusBreite)
 {
     AMaler->save();
     AMaler->setRenderHint(QPainter::Antialiasing, false);
     const QColor F = FokusFarbe(AHintergrund);
     const QRect R = AFlaeche.adjusted(0, 0, -1, -1);
-    for (int i = 0; i < FokusBreite; ++i) {
+    for (int i = 0; i < ABreite; ++i) {
         AMaler->setPen(F);
         AMaler->setBrush(Qt::NoBrush);
         AMaler->drawRect(R.adjusted(i, i, -i, -i));
@@ -57,14 +58,7 @@ public:
             // to paint, and every jump repaints the boxes.
             const QColor Grund = AOption->palette.color(QPalette::Base);
             AMaler->fillRect(AOption->rect, Grund);
-            AMaler->save();
-            AMaler->setRenderHint(QPainter::Antialiasing, false);
-            AMaler->setPen(FokusFarbe(Grund));
-            AMaler->setBrush(Qt::NoBrush);
-            AMaler->drawRect(AOption->rect.adjusted(0, 0, -1, -1));
-            AMaler->restore();
-            if (FokusS)
-                Rahmen(AMaler, AOption->rect, Grund);
+            Rahmen(AMaler, AOption->rect, Grund, FokusS ? FokusBreite : 1);
             return;
         }
         QProxyStyle::drawPrimitive(AElement, AOption, AMaler, AWidget);

@@ -160,11 +160,13 @@ int KnopfBreite(const QWidget* AKnopf, int AMindestBreite)
     return std::max(AMindestBreite, AKnopf->sizeHint().width());
 }
 
-int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe)
+int KnoepfeAngleichen(std::initializer_list<QWidget*> AKnoepfe, int AMindestBreite)
 {
-    int Breite = DialogKnopfBreite;
+    int Breite = AMindestBreite;
     for (const QWidget* K : AKnoepfe)
         Breite = KnopfBreite(K, Breite);
+    for (QWidget* K : AKnoepfe)
+        K->resize(Breite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
     return Breite;
 }
 

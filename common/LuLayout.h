@@ -73,8 +73,9 @@ void LabelAnpassen(QLabel* ALabel);
 
 // A button at least AMindestBreite wide, wider only when its text would be cut.
 int KnopfBreite(const QWidget* AKnopf, int AMindestBreite);
-// The one width of a dialog's buttons: DialogKnopfBreite, or what the widest caption needs.
-int GemeinsameKnopfBreite(std::initializer_list<const QWidget*> AKnoepfe);
+// Gives a dialog's buttons one width, at least AMindestBreite, wider only when the widest caption
+// needs it, and the button height of their font. Returns the width.
+int KnoepfeAngleichen(std::initializer_list<QWidget*> AKnoepfe, int AMindestBreite = DialogKnopfBreite);
 
 // The client height a window can have on its screen: the screen's height less the frame.
 // A dialog's list or editor is never made taller than this leaves; it scrolls itself.

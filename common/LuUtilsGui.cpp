@@ -1,6 +1,9 @@
 #include "LuUtilsGui.h"
 
 #include "Dateizugriff.h"
+#include "LuFokus.h"
+#include "LuUtils.h"
+#include "LuZugang.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -280,4 +283,12 @@ bool DeutscheUebersetzungLaden()
         return false;
     }
     return QCoreApplication::installTranslator(Uebersetzer);
+}
+
+void ProgrammEinrichten()
+{
+    DeutscheUebersetzungLaden();
+    DatumsnamenAnpassen();
+    ZugangEinrichten();
+    FokusStilEinrichten();
 }

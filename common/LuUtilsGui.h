@@ -50,3 +50,7 @@ QByteArray RtfText(const QString& AText, const TSchriftart* ASchrift);
 
 // Loads Qt's German translation, so the platform's dialogs and key names speak German.
 bool DeutscheUebersetzungLaden();
+
+// The program's set-up of the application, once a QApplication exists: German texts and date
+// names, the edit boxes' accessible interface, the style with the visible focus.
+void ProgrammEinrichten();

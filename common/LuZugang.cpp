@@ -195,10 +195,8 @@ void FokusMelden(QWidget* AWidget)
     // Orca ignores a focus event for the object it stands on. The box's accessible made anew has a
     // new identity (the next free number after the old one), and the old one is gone, so Orca
     // presents the box as on any arrival.
-    if (QAccessibleInterface* Alt = QAccessible::queryAccessibleInterface(AWidget)) {
-        const QAccessible::Id AltId = QAccessible::uniqueId(Alt);
-        QAccessible::deleteAccessibleInterface(AltId);
-    }
+    if (QAccessibleInterface* Alt = QAccessible::queryAccessibleInterface(AWidget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(Alt));
     QAccessibleEvent Fokus(AWidget, QAccessible::Focus);
     QAccessible::updateAccessibility(&Fokus);
 }

@@ -43,9 +43,7 @@ void TDatumlisteForm::SchriftartZuweisen()
 void TDatumlisteForm::SchalterEinrichten()
 {
     // 125 wide, so the client is 436 wide; wider only when a large font would cut a caption.
-    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2});
-    for (QPushButton* K : {Button1, Button2})
-        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    KnoepfeAngleichen({Button1, Button2});
     resize(screen()->geometry().size());
     // The window's height comes first; the list takes what the buttons leave.
     const int Hoehe = Gekappt(this, 12 * Button1->height(), 0, 4 * Button1->height());

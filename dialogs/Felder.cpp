@@ -124,9 +124,7 @@ void TFelderForm::SchriftartZuweisen()
 void TFelderForm::SchalterEinrichten()
 {
     // 125 wide, so the client is 625 wide; wider only when a large font would cut a caption.
-    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2});
-    for (QPushButton* K : {Button1, Button2})
-        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    KnoepfeAngleichen({Button1, Button2});
     resize(screen()->geometry().size());
     Button1->move(KnopfAbstand(this, Button1->width(), 2, Button1->width()), Button1->y());
     Button2->move(2 * Button1->x() + Button1->width(), Button2->y());

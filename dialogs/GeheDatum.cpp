@@ -51,9 +51,7 @@ void TGeheDatumForm::SchriftartZuweisen()
 void TGeheDatumForm::SchalterEinrichten()
 {
     // 125 wide, so the client is 625 wide; wider only when a large font would cut a caption.
-    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2});
-    for (QPushButton* K : {Button1, Button2})
-        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    KnoepfeAngleichen({Button1, Button2});
     resize(screen()->geometry().size());
 
     LabelAnpassen(Label1);

@@ -76,9 +76,7 @@ void THintergrundForm::SchriftartZuweisen(const TSchriftart& AFont, const QColor
 void THintergrundForm::SchalterEinrichten()
 {
     // BtnWidth wide, so the client is 280 wide with the defaults; wider only when a large font would cut a caption.
-    const int B = KnopfBreite(Button2, KnopfBreite(Button1, FBtnWidth));
-    for (QPushButton* K : {Button1, Button2})
-        K->resize(B, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    const int B = KnoepfeAngleichen({Button1, Button2}, FBtnWidth);
     resize(screen()->geometry().size());
     Button1->move(FRand, Button1->y());
     Button2->move(2 * FRand + B, Button2->y());

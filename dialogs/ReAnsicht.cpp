@@ -205,9 +205,7 @@ void TReAnsichtForm::SchriftartZuweisen()
 
 void TReAnsichtForm::SchalterEinrichten()
 {
-    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2, Button3});
-    for (QPushButton* K : {Button1, Button2, Button3})
-        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    KnoepfeAngleichen({Button1, Button2, Button3});
     // As wide as the screen, frame included.
     const int Breite = VerfuegbareBreite(this);
     resize(Breite, screen()->geometry().height());

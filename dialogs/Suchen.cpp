@@ -90,9 +90,7 @@ void TSuchenForm::SchriftartZuweisen()
 void TSuchenForm::SchalterEinrichten()
 {
     // 125 wide, so the client is 623 wide; wider only when a large font would cut a caption.
-    const int KnopfBreite = GemeinsameKnopfBreite({Button1, Button2, Button3});
-    for (QPushButton* K : {Button1, Button2, Button3})
-        K->resize(KnopfBreite, SchalterHoehe(K->font(), TSteuerArt::Knopf));
+    KnoepfeAngleichen({Button1, Button2, Button3});
     resize(screen()->geometry().size());
 
     LabelAnpassen(Label1);

@@ -1,9 +1,6 @@
 #include "Einzelinstanz.h"
 #include "Haupt.h"
-#include "LuFokus.h"
-#include "LuUtils.h"
 #include "LuUtilsGui.h"
-#include "LuZugang.h"
 #include "QtPlattform.h"
 
 #include <QApplication>
@@ -13,10 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Merovan"));
-    DeutscheUebersetzungLaden();
-    DatumsnamenAnpassen();
-    ZugangEinrichten();
-    FokusStilEinrichten();
+    ProgrammEinrichten();
 
     TEinzelinstanz Einzel;
     if (!Einzel.Erste()) {

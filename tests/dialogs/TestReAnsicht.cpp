@@ -473,7 +473,7 @@ int main(int argc, char** argv)
     Tmpfs::Vorbereiten();  // before Qt starts any thread
     TTestHeim Heim;
     QApplication App(argc, argv);
-    GuiTestEinrichten();
+    ProgrammEinrichten();
     TestReAnsicht Test;
     return QTest::qExec(&Test, argc, argv);
 }

@@ -273,7 +273,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + Schirm.fileName().toLocal8Bit());
     TTestHeim Heim;
     QApplication App(argc, argv);
-    GuiTestEinrichten();
+    ProgrammEinrichten();
     TestBildschirm Test;
     return QTest::qExec(&Test, argc, argv);
 }

@@ -3,10 +3,8 @@
 // adjusted date names) in a private home, runtime and documents folder, so
 // no test touches the user's files or another test's lock.
 
-#include "LuFokus.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
-#include "LuZugang.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,21 +27,12 @@ struct TTestHeim {
     }
 };
 
-// The program's own set-up of the application, in every GUI test the same.
-inline void GuiTestEinrichten()
-{
-    DeutscheUebersetzungLaden();
-    DatumsnamenAnpassen();
-    ZugangEinrichten();
-    FokusStilEinrichten();
-}
-
 #define MEROVAN_GUI_TEST_MAIN(Klasse)                                                                      \
     int main(int argc, char** argv)                                                                        \
     {                                                                                                      \
         TTestHeim Heim;                                                                                    \
         QApplication App(argc, argv);                                                                      \
-        GuiTestEinrichten();                                                                               \
+        ProgrammEinrichten();                                                                              \
         Klasse Test;                                                                                       \
         return QTest::qExec(&Test, argc, argv);                                                            \
     }

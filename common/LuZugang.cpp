@@ -1,8 +1,13 @@
 #include "LuZugang.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -160,32 +165,16 @@ void TZeilenZugang::replaceText(int AStart, int AEnde, const QString& AText)
 namespace {
 QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
 {
-    auto* E = qobject_cast<QLineEdit*>(AObjekt);
-    if (E && E->echoMode() == QLineEdit::Normal)
+    if (auto* E = qobject_cast<QLineEdit*>(AObjekt); E && E->echoMode() == QLineEdit::Normal)
         return new TZeilenZugang(E);
+    // No name: the text is the label's. With a name, the Braille display flashes an empty line.
+    if (auto* A = qobject_cast<TAnsage*>(AObjekt))
+        return new QAccessibleWidget(A, QAccessible::Notification);
     return nullptr;
 }
-}
 
-void ZugangEinrichten()
-{
-    QAccessible::installFactory(Fabrik);
-}
-
-namespace {
 void Verwerfen(QAccessibleEvent*)
 {
-}
-}
-
-TZugangStumm::TZugangStumm()
-    : FVorher(QAccessible::installUpdateHandler(Verwerfen))
-{
-}
-
-TZugangStumm::~TZugangStumm()
-{
-    QAccessible::installUpdateHandler(FVorher);
 }
 
 void FokusMelden(QWidget* AWidget)
@@ -199,4 +188,95 @@ void FokusMelden(QWidget* AWidget)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(Alt));
     QAccessibleEvent Fokus(AWidget, QAccessible::Focus);
     QAccessible::updateAccessibility(&Fokus);
+}
+}
+
+void ZugangEinrichten()
+{
+    QAccessible::installFactory(Fabrik);
+}
+
+TZugangStumm::TZugangStumm()
+    : FVorher(QAccessible::installUpdateHandler(Verwerfen))
+{
+}
+
+TZugangStumm::~TZugangStumm()
+{
+    QAccessible::installUpdateHandler(FVorher);
+}
+
+void FokusStill(QWidget* AWidget)
+{
+    // The box's selection and caret events would be read out before the box itself.
+    TZugangStumm Stumm;
+    AWidget->setFocus();
+}
+
+void FokusAnkunft(QWidget* AWidget)
+{
+    FokusStill(AWidget);
+    FokusMelden(AWidget);
+}
+
+void BeschreibungSetzen(QWidget* AWidget, const QString& AText)
+{
+    if (AWidget->accessibleDescription() == AText)
+        return;
+    TZugangStumm Stumm;
+    AWidget->setAccessibleDescription(AText);
+}
+
+void ZeileMelden(QAbstractItemView* AListe)
+{
+    // Qt tells of the selected line before it tells of the list taking the focus (that comes
+    // after the focus handler), so the screen reader ends on the list ("List with 3 items") and
+    // never says the line. Told once more after the list, the line is said.
+    QMetaObject::invokeMethod(AListe, [AListe] {
+        const QModelIndex I = AListe->currentIndex();
+        if (I.isValid() && AListe->hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent Zeile(AListe, QAccessible::Focus);
+            Zeile.setChild(I.row());
+            QAccessible::updateAccessibility(&Zeile);
+        }
+    }, Qt::QueuedConnection);
+}
+
+bool ZeileVerborgen(const QAbstractItemView* AListe)
+{
+    return !AListe->isVisible();
+}
+
+TAnsage::TAnsage(QStatusBar* AStatusleiste)
+    : QWidget(AStatusleiste)
+    , FZeile(new QLabel(this))
+{
+    auto* Rahmen = new QHBoxLayout(this);
+    Rahmen->setContentsMargins(0, 0, 0, 0);
+    Rahmen->addWidget(FZeile);
+}
+
+void TAnsage::Ansagen(const QString& AText, QWidget* ABox)
+{
+    if (ABox && ABox->hasFocus() && QAccessible::isActive()) {
+        // Orca renews the Braille line of the focused box at a selection event and says nothing
+        // when no selection is reported.
+        QAccessibleTextSelectionEvent Zeile(ABox, -1, -1);
+        QAccessible::updateAccessibility(&Zeile);
+    }
+    // Each message is a new showing; a changed text alone is not said.
+    hide();
+    FZeile->setText(AText);
+    show();
+}
+
+TAnsage* UnsichtbareAnsage(QWidget* AFenster)
+{
+    auto* Leiste = new QStatusBar(AFenster);
+    Leiste->setSizeGripEnabled(false);
+    Leiste->setFixedSize(0, 0);  // heard, not seen: the window shows the same elsewhere
+    auto* Ansage = new TAnsage(Leiste);
+    Leiste->addWidget(Ansage);
+    Ansage->hide();
+    return Ansage;
 }

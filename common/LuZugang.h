@@ -1,16 +1,29 @@
 #pragma once
-// What the screen reader is told about the program's edit boxes.
+// What the screen reader is told, and the ways round what Qt 6.4 and Orca 43 get wrong. Every
+// workaround of the program lives here; the windows make one call each.
 //
-// Qt 6.4 reports the text attributes of a QLineEdit as an empty run at each
-// offset; Orca 43 joins those runs and then reads every box without its last
-// character ("12" for 120). This interface reports one run over the whole text, with the
-// font and the colours as its attributes,
-// and otherwise answers as Qt's own does. Edits made through it arrive as key
-// presses, so a box's own typing rules (the date box's) still hold.
+// | Workaround | Symptom it answers (Qt 6.4.2, Orca 43.1) | Pinned by | Retired by |
+// |---|---|---|---|
+// | TZeilenZugang: one attribute run over the whole text | Qt reports an empty run at each offset; Orca joins them and reads "12" for 120 | TestLuDatePicker::BildschirmleserSiehtGanzenText, Vorlesen | a Qt whose QLineEdit reports its runs |
+// | AuswahlVerschwiegen: the program's own selection is not reported | "selected" at every arrival, "unselected" at every departure, "Selection deleted" when the box is filled | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that tells programmatic selections from the user's |
+// | TZugangStumm: the program's own changes are not heard | filling boxes is read out as typing; a focus only passed through is said | TestHaupt::SprungAlsAnkunftGehoert | Qt 6.8's announcement API in place of the changes |
+// | FokusAnkunft: the accessible made anew on arrival | Orca ignores a focus event for the object it stands on, so a jump to the same box is silent | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that presents a repeated focus event |
+// | ZeileMelden: a list's line told again after the list | Qt tells of the line before the list takes the focus; Orca ends on "List with 3 items" | TestDatumliste::ZeileZuletztGemeldet, Vorlesen | a Qt that sends the list's focus first |
+// | ZeileVerborgen: no line of a hidden list is focused or showing | a closed dialog's current line still reports focused and showing, so two objects claim the focus | TestDatumliste::VerborgeneListeOhneFokus | a Qt whose item cells ask the view for focus and visibility |
+// | TAnsage: a message said without moving the focus | Qt 6.4 has no announcement API; name and description changes, Alert events and QStatusBar::showMessage are not spoken | TestHaupt::SpeichernBestaetigt, TestLuDatePicker::Ansagen, Vorlesen | Qt 6.8's QAccessibleAnnouncementEvent |
+// | The date box speaks through a TAnsage of its own (UnsichtbareAnsage), its edits kept quiet (TZugangStumm) and its part unreported (AuswahlVerschwiegen) | the box's own edits are heard as "13 unselected 12 selected", a step's new weekday is never said, some moves say nothing | TestLuDatePicker::Ansagen, Vorlesen | a date control Orca understands, or Qt 6.8's announcements |
+//
+// TAnsage follows the one route Orca 43 speaks with Qt 6.4: a widget of the role Notification,
+// shown anew for each message, without a name, its text in a child label. Inside a status bar
+// Orca says no role word before it, and the Braille display flashes the label's text.
 
 #include <QAccessibleWidget>
+#include <QWidget>
 
+class QAbstractItemView;
+class QLabel;
 class QLineEdit;
+class QStatusBar;
 
 class TZeilenZugang : public QAccessibleWidget,
                       public QAccessibleTextInterface,
@@ -36,6 +49,7 @@ public:
     void scrollToSubstring(int AStart, int AEnde) override;
     QString attributes(int AOffset, int* AStart, int* AEnde) const override;
 
+    // Edits made through the interface arrive as key presses, so a box's own typing rules hold.
     void deleteText(int AStart, int AEnde) override;
     void insertText(int AOffset, const QString& AText) override;
     void replaceText(int AStart, int AEnde, const QString& AText) override;
@@ -45,12 +59,12 @@ private:
     void Tippen(const QString& AText);
 };
 
-// Installs the interface for every edit box that shows its text (not for passwords).
+// Installs the program's accessible interfaces: every edit box that shows its text (not
+// passwords), and the messages.
 void ZugangEinrichten();
 
 // A box's property: while true, the box tells the screen reader of no selection. A box sets it
-// when the program, not the user, selected its whole text (so that typing replaces the value):
-// Orca would otherwise say "selected" at every arrival and "unselected" at every departure.
+// when the program, not the user, selected (the field boxes' whole text, the date box's part).
 inline constexpr char AuswahlVerschwiegen[] = "AuswahlVerschwiegen";
 
 // While it lives, the screen reader hears nothing of what the program changes: filling boxes
@@ -66,6 +80,40 @@ private:
     QAccessible::UpdateHandler FVorher;
 };
 
-// Tells the screen reader that the focus has arrived on AWidget, as a new object, so that it
-// announces the box (name, value, description) even where it already stood on it.
-void FokusMelden(QWidget* AWidget);
+// Gives AWidget the focus without a word: the focus only passes through.
+void FokusStill(QWidget* AWidget);
+
+// Gives AWidget the focus and tells the screen reader of the arrival as of a new object, so that
+// it announces the box (name, value, description) even where it already stood on it.
+void FokusAnkunft(QWidget* AWidget);
+
+// Sets a box's description (what the screen reader says after its name and value on arrival)
+// without an event: a change alone is not announced.
+void BeschreibungSetzen(QWidget* AWidget, const QString& AText);
+
+// Tells the screen reader of the list's current line once more, after the list itself: called
+// when the list takes the focus.
+void ZeileMelden(QAbstractItemView* AListe);
+
+// True while the list's window is hidden: then no line may report focused or showing.
+bool ZeileVerborgen(const QAbstractItemView* AListe);
+
+// A message the screen reader says when it comes, without moving the focus; its label shows it
+// to the eye where the status bar is seen.
+class TAnsage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TAnsage(QStatusBar* AStatusleiste);
+
+    QLabel* Zeile() const { return FZeile; }
+    // Shows AText and has it said. ABox: the focused box whose text the program changed unheard;
+    // its Braille line is renewed first, so the line the flash gives back is the new one.
+    void Ansagen(const QString& AText, QWidget* ABox = nullptr);
+
+private:
+    QLabel* FZeile;
+};
+
+// A message heard but not seen, for a window without a status bar: a status bar of no size holds it.
+TAnsage* UnsichtbareAnsage(QWidget* AFenster);

@@ -1,10 +1,12 @@
 #include "LuDatePicker.h"
 
 #include "LuUtils.h"
+#include "LuZugang.h"
 #include "Plattform.h"
 
 #include <QDate>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QStyle>
 #include <QToolButton>
 #include <cmath>
@@ -80,7 +82,10 @@ TDatePicker::TDatePicker(QWidget* AOwner)
     , FMaxDatum(FDatum)
     , FMinDatum(FDatum)
     , UpDown(new TUpDown(AOwner))
+    , FAnsage(UnsichtbareAnsage(AOwner))
 {
+    // The part is selected for the eye and the typing rules; the screen reader hears it by name.
+    setProperty(AuswahlVerschwiegen, true);
     // A right click shows no menu; text can arrive only by the typing rules.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setFocusPolicy(Qt::StrongFocus);
@@ -92,7 +97,7 @@ TDatePicker::TDatePicker(QWidget* AOwner)
         if (isReadOnly())
             Piep();
         else
-            Schritt(AHochS, 1);
+            Bedienen([this, AHochS] { Schritt(AHochS, 1); }, false);
     });
     setDatum(FDatum);
     StufenAnbringen();
@@ -113,35 +118,15 @@ void TDatePicker::Piep()
 
 void TDatePicker::Ersetzen(int AStart, int ALaenge, const QString& ANeu)
 {
-    if (ANeu.size() != ALaenge) {
-        QString T = text();
-        T.replace(AStart, ALaenge, ANeu);
-        setText(T);
-        return;
-    }
-    if (QStringView(text()).mid(AStart, ALaenge) == ANeu)
-        return;
-    // Replaced in place and not as a selection, the change reaches the screen
-    // reader as this part's new text (Orca speaks an insertion that ends up
-    // selected) instead of "selection deleted".
-    deselect();
-    setCursorPosition(AStart + ALaenge);
-    for (int i = 0; i < ALaenge; ++i)
-        backspace();
-    insert(ANeu);
+    QString T = text();
+    T.replace(AStart, ALaenge, ANeu);
+    TextSetzen(T);
 }
 
 void TDatePicker::TextSetzen(const QString& ANeu)
 {
-    if (text().size() != ANeu.size()) {
+    if (text() != ANeu)
         setText(ANeu);
-        return;
-    }
-    for (int Nr = 0; Nr <= 3; ++Nr) {
-        const TTeil T = Teil(Nr);
-        if (QStringView(text()).mid(T.Start, T.Laenge) != QStringView(ANeu).mid(T.Start, T.Laenge))
-            Ersetzen(T.Start, T.Laenge, ANeu.mid(T.Start, T.Laenge));
-    }
 }
 
 void TDatePicker::Markiere(bool MerkeS)
@@ -150,6 +135,7 @@ void TDatePicker::Markiere(bool MerkeS)
     setSelection(T.Start, T.Laenge);
     if (MerkeS)
         Gemerkt = selectedText();
+    BeschreibungNachfuehren();
 }
 
 // A selection is either empty or the whole current part, so an edit can never
@@ -272,6 +258,11 @@ void TDatePicker::setMaxDatum(double ADatum)
 double TDatePicker::Datum()
 {
     CheckEingabe();
+    return GelesenerTag();
+}
+
+double TDatePicker::GelesenerTag() const
+{
     const QString s = OhnePlatzhalter(text().mid(4));
     if (s.isEmpty())
         return FMinDatum;
@@ -392,40 +383,39 @@ void TDatePicker::Zeichen(QChar AZeichen)
 void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
 {
     const bool LeseS = isReadOnly();
-    switch (AEvent->key()) {
+    const int Taste = AEvent->key();
+    switch (Taste) {
     case Qt::Key_Left:
-        setMarkiereNr(FMarkiereNr - 1);
-        return;
     case Qt::Key_Right:
-        setMarkiereNr(FMarkiereNr + 1);
-        return;
     case Qt::Key_Home:
-        setMarkiereNr(0);
+    case Qt::Key_End: {
+        const int Neu = Taste == Qt::Key_Left    ? FMarkiereNr - 1
+                        : Taste == Qt::Key_Right ? FMarkiereNr + 1
+                        : Taste == Qt::Key_Home  ? 0
+                                                 : 3;
+        Bedienen([this, Neu] { setMarkiereNr(Neu); }, true);
         return;
-    case Qt::Key_End:
-        setMarkiereNr(3);
-        return;
+    }
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (LeseS)
-            Piep();
-        else
-            Schritt(AEvent->key() == Qt::Key_PageUp, 7);
-        return;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        // As a press of the step buttons.
-        if (LeseS)
+        // Up and Down as a press of the step buttons; the pages by a week on the weekday.
+        if (LeseS) {
             Piep();
-        else
-            Schritt(AEvent->key() == Qt::Key_Up, 1);
+            return;
+        }
+        Bedienen([this, Taste] {
+            Schritt(Taste == Qt::Key_PageUp || Taste == Qt::Key_Up,
+                    Taste == Qt::Key_PageUp || Taste == Qt::Key_PageDown ? 7 : 1);
+        }, false);
         return;
     case Qt::Key_Delete:
         if (LeseS)
             Piep();
         return;
     case Qt::Key_Backspace:
-        Zeichen(u'\b');
+        Bedienen([this] { Zeichen(u'\b'); }, false);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -443,12 +433,65 @@ void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
         return;
     }
     // Every character is consumed: the box never inserts one by itself.
-    for (QChar c : Text)
-        Zeichen(c);
+    Bedienen([this, &Text] {
+        for (QChar c : Text)
+            Zeichen(c);
+    }, false);
+}
+
+void TDatePicker::Bedienen(const std::function<void()>& AHandlung, bool ATeilS)
+{
+    const QString Vorher = text();
+    const int TeilVorher = FMarkiereNr;
+    {
+        // Unheard: Orca would say the replaced part, "selected", "unselected" or a bare number.
+        TZugangStumm Stumm;
+        AHandlung();
+    }
+    QStringList Gesagt;
+    // A date with a part half typed is no date yet; the digits were echoed as typed.
+    if (text() != Vorher && !text().contains(u'_'))
+        Gesagt << DatumInWorten(int(GelesenerTag()));
+    if (ATeilS && FMarkiereNr != TeilVorher)
+        Gesagt << TeilInWorten();
+    BeschreibungNachfuehren();
+    if (!Gesagt.isEmpty())
+        FAnsage->Ansagen(Gesagt.join(QStringLiteral(", ")), this);
+}
+
+QString TDatePicker::DatumInWorten(int ATag)
+{
+    const QDate D = TagZuDatum(ATag);
+    return QStringLiteral("%1, %2. %3 %4")
+        .arg(QLocale(QLocale::German).dayName(D.dayOfWeek(), QLocale::LongFormat))
+        .arg(D.day())
+        .arg(Datumsnamen().LangMonat[size_t(D.month() - 1)])
+        .arg(D.year());
+}
+
+QString TDatePicker::TeilInWorten() const
+{
+    if (FMarkiereNr == 0)
+        return QStringLiteral("Wochentag ")
+            + QLocale(QLocale::German).dayName(TagZuDatum(int(GelesenerTag())).dayOfWeek(), QLocale::LongFormat);
+    static const char* const Namen[] = {"Tag", "Monat", "Jahr"};
+    const TTeil T = Teil(FMarkiereNr);
+    // Without leading zero ("Tag 5", not "Tag null fünf"); a part half typed as it stands.
+    const QString Wert = OhnePlatzhalter(text().mid(T.Start, T.Laenge));
+    bool ZahlS = false;
+    const int Zahl = Wert.toInt(&ZahlS);
+    return QLatin1String(Namen[std::clamp(FMarkiereNr, 1, 3) - 1]) + u' ' + (ZahlS ? QString::number(Zahl) : Wert);
+}
+
+void TDatePicker::BeschreibungNachfuehren()
+{
+    BeschreibungSetzen(this, TeilInWorten());
 }
 
 void TDatePicker::focusInEvent(QFocusEvent* AEvent)
 {
+    // The screen reader hears of the arrival after this handler: the label, the text and the part.
+    TZugangStumm Stumm;
     // Qt would select the whole text on Tab; the box keeps its part selected instead.
     const int Start = selectionStart();
     const int Laenge = int(selectedText().size());
@@ -463,6 +506,8 @@ void TDatePicker::focusInEvent(QFocusEvent* AEvent)
 
 void TDatePicker::focusOutEvent(QFocusEvent* AEvent)
 {
+    // The focus goes elsewhere: the correction of the part left is not news.
+    TZugangStumm Stumm;
     CheckEingabe();
     const int Start = selectionStart();
     const int Laenge = int(selectedText().size());
@@ -474,6 +519,7 @@ void TDatePicker::focusOutEvent(QFocusEvent* AEvent)
 
 void TDatePicker::mousePressEvent(QMouseEvent* AEvent)
 {
+    TZugangStumm Stumm;  // the caret's move is said as the part chosen at the release
     if (AEvent->button() == Qt::LeftButton)
         QLineEdit::mousePressEvent(AEvent);
     else
@@ -482,6 +528,7 @@ void TDatePicker::mousePressEvent(QMouseEvent* AEvent)
 
 void TDatePicker::mouseDoubleClickEvent(QMouseEvent* AEvent)
 {
+    TZugangStumm Stumm;
     if (AEvent->button() == Qt::LeftButton)
         QLineEdit::mouseDoubleClickEvent(AEvent);
     else
@@ -494,13 +541,15 @@ void TDatePicker::mouseReleaseEvent(QMouseEvent* AEvent)
         AEvent->accept();  // no pasting with the middle button
         return;
     }
-    QLineEdit::mouseReleaseEvent(AEvent);
-    const int s = hasSelectedText() ? selectionStart() : cursorPosition();
-    const int Neu = s < 4 ? 0 : s < 7 ? 1 : s < 10 ? 2 : 3;
-    if (Neu != FMarkiereNr)
-        setMarkiereNr(Neu);
-    else
-        AufTeilBeschraenken();  // a selection over several parts shrinks to the part it starts in
+    Bedienen([this, AEvent] {
+        QLineEdit::mouseReleaseEvent(AEvent);
+        const int s = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int Neu = s < 4 ? 0 : s < 7 ? 1 : s < 10 ? 2 : 3;
+        if (Neu != FMarkiereNr)
+            setMarkiereNr(Neu);
+        else
+            AufTeilBeschraenken();  // a selection over several parts shrinks to the part it starts in
+    }, true);
 }
 
 void TDatePicker::inputMethodEvent(QInputMethodEvent* AEvent)

@@ -4,8 +4,10 @@
 // never leaves the range MinDatum … MaxDatum.
 
 #include <QLineEdit>
+#include <functional>
 
 class QToolButton;
+class TAnsage;
 
 // The vertical pair of step buttons at the right edge of the box; outside the tab order.
 class TUpDown : public QWidget {
@@ -60,6 +62,13 @@ public:
     // The weekday field: two characters of the short day name.
     static QString Wochentagsfeld(int ATag);
 
+    // What the screen reader hears: the date in words ("Samstag, 12. Dezember 2026"), and the
+    // current part by name and value ("Monat 12"). The same part is the box's description, said
+    // when the focus arrives.
+    static QString DatumInWorten(int ATag);
+    QString TeilInWorten() const;
+    TAnsage* Ansage() const { return FAnsage; }
+
 protected:
     void keyPressEvent(QKeyEvent* AEvent) override;
     void focusInEvent(QFocusEvent* AEvent) override;
@@ -72,6 +81,14 @@ protected:
     void resizeEvent(QResizeEvent* AEvent) override;
 
 private:
+    TAnsage* FAnsage;
+
+    // Runs a key, click or step unheard, then says what it changed: the date when it has become
+    // a whole new one, the part when ATeilS (a key or click that chooses the part) moved it.
+    void Bedienen(const std::function<void()>& AHandlung, bool ATeilS);
+    // The date the text reads as, as algorithm Datum does, but without checking the part first.
+    double GelesenerTag() const;
+    void BeschreibungNachfuehren();
     void Zeichen(QChar AZeichen);
     void Schritt(bool AHochS, int n);
     void StufenAnbringen();

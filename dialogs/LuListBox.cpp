@@ -1,6 +1,6 @@
 #include "LuListBox.h"
 
-#include <QAccessible>
+#include "LuZugang.h"
 
 TListBox::TListBox(QWidget* AParent)
     : QListView(AParent)
@@ -22,10 +22,12 @@ QString TListBox::Item(int ANr) const
     return FModell.data(FModell.index(ANr), Qt::DisplayRole).toString();
 }
 
+// The selection, not the current line, holds the choice: a hidden list has no current line,
+// because Qt reports the current line as focused.
 int TListBox::currentRow() const
 {
-    const QModelIndex I = currentIndex();
-    return I.isValid() && selectionModel()->isSelected(I) ? I.row() : -1;
+    const QModelIndexList Gewaehlt = selectionModel()->selectedIndexes();
+    return Gewaehlt.isEmpty() ? -1 : Gewaehlt.first().row();
 }
 
 void TListBox::setCurrentRow(int ANr)
@@ -35,22 +37,37 @@ void TListBox::setCurrentRow(int ANr)
         selectionModel()->clear();
         return;
     }
+    if (ZeileVerborgen(this)) {
+        selectionModel()->select(I, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     setCurrentIndex(I);
     scrollTo(I);
+}
+
+QRect TListBox::visualRect(const QModelIndex& AIndex) const
+{
+    return ZeileVerborgen(this) ? QRect() : QListView::visualRect(AIndex);
 }
 
 void TListBox::focusInEvent(QFocusEvent* AEvent)
 {
     QListView::focusInEvent(AEvent);
-    // Qt tells of the selected line before it tells of the list taking the focus (that comes
-    // after this handler), so the screen reader ends on the list ("List with 3 items") and never
-    // says the line. Told once more after the list, the line is said: the day on show, the first hit.
-    QMetaObject::invokeMethod(this, [this] {
-        const QModelIndex I = currentIndex();
-        if (I.isValid() && hasFocus() && QAccessible::isActive()) {
-            QAccessibleEvent Zeile(this, QAccessible::Focus);
-            Zeile.setChild(I.row());
-            QAccessible::updateAccessibility(&Zeile);
-        }
-    }, Qt::QueuedConnection);
+    ZeileMelden(this);
+}
+
+void TListBox::showEvent(QShowEvent* AEvent)
+{
+    QListView::showEvent(AEvent);
+    const int Zeile = currentRow();
+    if (Zeile >= 0) {
+        selectionModel()->setCurrentIndex(FModell.index(Zeile), QItemSelectionModel::NoUpdate);
+        scrollTo(currentIndex());
+    }
+}
+
+void TListBox::hideEvent(QHideEvent* AEvent)
+{
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QListView::hideEvent(AEvent);
 }

@@ -22,8 +22,13 @@ public:
     // Selects line ANr and scrolls it into view; −1 or a line that does not exist selects none.
     void setCurrentRow(int ANr);
 
+    // No line of a hidden list has a place on the screen, so none reports showing.
+    QRect visualRect(const QModelIndex& AIndex) const override;
+
 protected:
     void focusInEvent(QFocusEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
+    void hideEvent(QHideEvent* AEvent) override;
 
 private:
     QStringListModel FModell;

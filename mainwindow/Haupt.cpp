@@ -65,12 +65,13 @@ TForm1::TForm1(const QString& AStartDatei)
     FPanel0 = new QLabel(StatusBar1);
     FPanel0->setObjectName(QStringLiteral("Panel0"));
     FPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    FPanel1 = new QLabel(StatusBar1);
+    FAnsage = new TAnsage(StatusBar1);
+    FPanel1 = FAnsage->Zeile();
     FPanel1->setObjectName(QStringLiteral("Panel1"));
     FPanel1->setAlignment(Qt::AlignCenter);
     FPanel1->setWordWrap(true);  // a long hint at a large font takes a second line, never cut
     StatusBar1->addWidget(FPanel0);
-    StatusBar1->addWidget(FPanel1, 1);
+    StatusBar1->addWidget(FAnsage, 1);
     setStatusBar(StatusBar1);
 
     for (int k = 1; k <= 10; ++k) {
@@ -148,6 +149,13 @@ void TForm1::setStatusText(const QString& AText)
         SchalterEinrichten();
 }
 
+void TForm1::Bestaetigen(const QString& AText)
+{
+    FAnsage->Ansagen(AText);
+    if (StatusBar1->maximumHeight() != StatusHoehe())
+        SchalterEinrichten();
+}
+
 int TForm1::Panel0Breite() const
 {
     // A fifth of the width, wider when a large font would cut the position. Measured
@@ -199,12 +207,11 @@ void TForm1::SetStatusTag()
                               MitTausenderPunkten(FTagDatenNr), MitTausenderPunkten(TagDatenCount())));
     Panel0Einrichten();
     // The position, said with the box when the focus arrives; a change alone is not announced.
-    TZugangStumm Stumm;
     const QString Tag = FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString();
     const QString Eintrag =
         FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString();
     for (int k = 0; k <= 10; ++k)
-        FEdits[size_t(k)]->setAccessibleDescription(k == 0 ? Tag : Eintrag);
+        BeschreibungSetzen(FEdits[size_t(k)], k == 0 ? Tag : Eintrag);
 }
 
 void TForm1::Panel0Einrichten()
@@ -287,31 +294,20 @@ void TForm1::EditSetFocus(int Nr)
     // window up meanwhile. The screen reader hears only of the arrival.
     if (Button1->isEnabled() && Button1->isVisible()) {
         FFokusZiel = Ziel;
-        TZugangStumm Stumm;
-        Button1->setFocus();
+        FokusStill(Button1);
         FFokusUhr.start();
         return;
     }
     FFokusUhr.stop();
-    FokusGeben(Ziel);
+    FokusAnkunft(Ziel);
 }
 
 void TForm1::FokusAnkommen()
 {
     FFokusUhr.stop();
     if (FFokusZiel && FFokusZiel->isVisible())
-        FokusGeben(FFokusZiel);
+        FokusAnkunft(FFokusZiel);
     FFokusZiel = nullptr;
-}
-
-void TForm1::FokusGeben(TFeldEdit* AZiel)
-{
-    {
-        // The box's selection and caret events would be read out before the box itself.
-        TZugangStumm Stumm;
-        AZiel->setFocus();
-    }
-    FokusMelden(AZiel);
 }
 
 void TForm1::SetActiveControl()

@@ -20,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStatusBar;
+class TAnsage;
 class TDatumlisteForm;
 class TFelderForm;
 class TGeheDatumForm;
@@ -57,6 +58,9 @@ public:
     void setDatum(int ADatum);
     QString StatusText() const;
     void setStatusText(const QString& AText);
+    // What a command that neither moves the focus nor shows a box has done: shown where the hints
+    // are, and said by the screen reader.
+    void Bestaetigen(const QString& AText);
     QString PositionText() const;  // the first status panel
     int TagNr() const { return FTagNr; }
     void setTagNr(int ANr);
@@ -251,7 +255,6 @@ private:
     QPointer<TFeldEdit> FFokusZiel;
     QTimer FFokusUhr;
     void FokusAnkommen();
-    void FokusGeben(TFeldEdit* AZiel);  // the focus, announced as an arrival
     static void TextZeigen(TFeldEdit* AEdit, const QString& AText);
     int StatusHoehe() const;
     int Panel0Breite() const;  // one line, or two when a large font wraps the hint
@@ -261,7 +264,8 @@ private:
     QWidget* FClient;
     QScrollArea* FRollen;  // the rows scroll where a large font makes them taller than the screen
     QLabel* FPanel0;
-    QLabel* FPanel1;
+    TAnsage* FAnsage;
+    QLabel* FPanel1;  // the hints and confirmations, the label of FAnsage
     int FPanel0Breite = 0;
     QString FStartDatei;
     bool FGezeigtS = false;

@@ -94,6 +94,9 @@ bool TForm1::Speichern(bool SpeichernUnterS)
     }
     if (SpeichernUnterS)
         SetActiveControl();
+    // The focus stays where it was and no box appears: without this the save would end in silence.
+    if (OkS)
+        Bestaetigen(QStringLiteral("Gespeichert: %1").arg(Dateiteil()));
     return OkS;
 }
 

@@ -67,6 +67,43 @@ private Q_SLOTS:
         QCOMPARE(Fokus.last(), QStringLiteral("Fokus ListBox1 Zeile 1"));
     }
 
+    // Once the dialog is closed, none of its lines claims the focus or a place on the screen (a
+    // screen reader that looks the focus up would land in a closed window); the choice stays,
+    // and the next showing has its line current and focused again.
+    void VerborgeneListeOhneFokus()
+    {
+        TMithoeren Ohr;
+        const auto Zustaende = [this] {
+            QStringList L;
+            QAccessibleInterface* Liste = QAccessible::queryAccessibleInterface(D->ListBox1);
+            for (int i = 0; i < Liste->childCount(); ++i) {
+                const QAccessible::State S = Liste->child(i)->state();
+                L << QStringLiteral("%1%2%3").arg(S.focused ? "F" : "-", S.invisible ? "-" : "S", S.selected ? "A" : "-");
+            }
+            return L;
+        };
+        QStringList Offen;
+        const auto [Ergebnis, Zeile] = Zeigen(1, [&](QWidget*) {
+            QTest::keyClick(D->ListBox1, Qt::Key_Down);
+            Offen = Zustaende();
+            D->accept();
+        });
+        QCOMPARE(Ergebnis, 1);
+        QCOMPARE(Zeile, 2);
+        QCOMPARE(Offen, (QStringList{"-S-", "-S-", "FSA"}));
+        QCOMPARE(Zustaende(), (QStringList{"---", "---", "--A"}));
+        // Chosen while hidden, as the main window does before each showing: still no focused line.
+        D->ListBox1->setCurrentRow(0);
+        QCOMPARE(Zustaende(), (QStringList{"--A", "---", "---"}));
+        QCOMPARE(D->ListBox1->currentRow(), 0);
+        QStringList Wieder;
+        Zeigen(0, [&](QWidget*) {
+            Wieder = Zustaende();
+            D->reject();
+        });
+        QCOMPARE(Wieder, (QStringList{"FSA", "-S-", "-S-"}));
+    }
+
     // Keys typed into the open dialog: D Down, U Up, T Tab, \r Enter, \x1b Escape, capitals Alt+letter.
     void Tasten_data()
     {

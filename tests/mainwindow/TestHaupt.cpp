@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -301,6 +302,43 @@ private Q_SLOTS:
         QTest::keyClick(F->Edit(0), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), F->Edit(1));
         QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")), QStringList{QStringLiteral("Fokus Edit1 #%1").arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1))))});
+    }
+
+    // A save ends without a box and without a move of the focus: it is confirmed in words, said
+    // by the screen reader and shown where the hints are. A failed save has its error box and no
+    // confirmation.
+    void SpeichernBestaetigt()
+    {
+        Zeigen({"A", "B"}, {1}, 1, 1);
+        F->EditSetFocus(1);
+        QTRY_COMPARE(QApplication::focusWidget(), F->Edit(1));
+        QTemporaryDir Ordner;
+        const QString Datei = Ordner.filePath(QStringLiteral("Juni.MRV"));
+        F->setFilename(Datei);
+        QTest::keyClicks(F->Edit(1), QStringLiteral("7"));
+        TMithoeren Ohr;
+        QTest::keyClick(F->Edit(1), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(Datei));
+        QCOMPARE(QApplication::focusWidget(), F->Edit(1));
+        QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")), QStringList{});
+        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")), QStringList{QStringLiteral("Ansage Gespeichert: Juni.MRV")});
+        QCOMPARE(F->StatusText(), QStringLiteral("Gespeichert: Juni.MRV"));
+        // An unnamed notification in the status bar: Orca says no role word, and the Braille
+        // display flashes the text, not an empty name.
+        auto* Zeile = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel1"));
+        QAccessibleInterface* Ansage = QAccessible::queryAccessibleInterface(Zeile->parentWidget());
+        QCOMPARE(Ansage->role(), QAccessible::Notification);
+        QCOMPARE(Ansage->text(QAccessible::Name), QString());
+        QCOMPARE(Ansage->parent()->role(), QAccessible::StatusBar);
+        QVERIFY(Zeile->isVisible());
+
+        Gehoert().clear();
+        F->setFilename(Ordner.filePath(QStringLiteral("fehlt/Juli.MRV")));
+        QTest::keyClicks(F->Edit(1), QStringLiteral("8"));
+        QTest::keyClick(F->Edit(1), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Fehler).size(), 1);
+        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")), QStringList{});
+        P->Meldungen.clear();
     }
 
     // The focus passes through the comment button on its way to the box; what is typed meanwhile

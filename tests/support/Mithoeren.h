@@ -1,7 +1,7 @@
 #pragma once
 // Listens, as a screen reader would, to what the program tells it while a TMithoeren lives. Each
 // event is noted as "<kind> <object name>"; a focus also with the identity of the accessible it
-// names, or the line of a list it names. Needs Qt6::GuiPrivate, to switch accessibility on offscreen.
+// names, or the line of a list it names; a message that appears as "Ansage <its text>". Needs Qt6::GuiPrivate, to switch accessibility on offscreen.
 
 #include <QAccessible>
 #include <QObject>
@@ -36,6 +36,11 @@ inline void Mithoeren(QAccessibleEvent* AEvent)
         break;
     case QAccessible::TextCaretMoved:
         Gehoert() << QStringLiteral("Cursor %1").arg(Wer);
+        break;
+    case QAccessible::ObjectShow:
+        // A message is said as it appears: its text is the label inside it.
+        if (QAccessibleInterface* I = AEvent->accessibleInterface(); I && I->role() == QAccessible::Notification)
+            Gehoert() << QStringLiteral("Ansage %1").arg(I->childCount() ? I->child(0)->text(QAccessible::Name) : QString());
         break;
     default:
         break;

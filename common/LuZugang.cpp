@@ -163,6 +163,9 @@ void TZeilenZugang::replaceText(int AStart, int AEnde, const QString& AText)
 }
 
 namespace {
+// Marks the holder of a message heard but not seen.
+constexpr char AnsageRahmen[] = "AnsageRahmen";
+
 QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
 {
     if (auto* E = qobject_cast<QLineEdit*>(AObjekt); E && E->echoMode() == QLineEdit::Normal)
@@ -170,6 +173,8 @@ QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
     // No name: the text is the label's. With a name, the Braille display flashes an empty line.
     if (auto* A = qobject_cast<TAnsage*>(AObjekt))
         return new QAccessibleWidget(A, QAccessible::Notification);
+    if (auto* W = qobject_cast<QWidget*>(AObjekt); W && W->property(AnsageRahmen).toBool())
+        return new QAccessibleWidget(W, QAccessible::Window);
     return nullptr;
 }
 
@@ -247,9 +252,10 @@ bool ZeileVerborgen(const QAbstractItemView* AListe)
     return !AListe->isVisible();
 }
 
-TAnsage::TAnsage(QStatusBar* AStatusleiste)
-    : QWidget(AStatusleiste)
+TAnsage::TAnsage(QWidget* AHalter, bool ANurHoerbarS)
+    : QWidget(AHalter)
     , FZeile(new QLabel(this))
+    , FNurHoerbarS(ANurHoerbarS)
 {
     auto* Rahmen = new QHBoxLayout(this);
     Rahmen->setContentsMargins(0, 0, 0, 0);
@@ -268,6 +274,9 @@ void TAnsage::Ansagen(const QString& AText, QWidget* ABox)
     hide();
     FZeile->setText(AText);
     show();
+    // Orca reads a message in a status bar whether it still shows or not.
+    if (FNurHoerbarS)
+        hide();
 }
 
 TAnsage* UnsichtbareAnsage(QWidget* AFenster)
@@ -275,8 +284,10 @@ TAnsage* UnsichtbareAnsage(QWidget* AFenster)
     auto* Leiste = new QStatusBar(AFenster);
     Leiste->setSizeGripEnabled(false);
     Leiste->setFixedSize(0, 0);  // heard, not seen: the window shows the same elsewhere
-    auto* Ansage = new TAnsage(Leiste);
-    Leiste->addWidget(Ansage);
+    auto* Rahmen = new QWidget(Leiste);
+    Rahmen->setProperty(AnsageRahmen, true);
+    Leiste->addWidget(Rahmen);
+    auto* Ansage = new TAnsage(Rahmen, true);
     Ansage->hide();
     return Ansage;
 }

@@ -10,7 +10,7 @@
 // | FokusAnkunft: the accessible made anew on arrival | Orca ignores a focus event for the object it stands on, so a jump to the same box is silent | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that presents a repeated focus event |
 // | ZeileMelden: a list's line told again after the list | Qt tells of the line before the list takes the focus; Orca ends on "List with 3 items" | TestDatumliste::ZeileZuletztGemeldet, Vorlesen | a Qt that sends the list's focus first |
 // | ZeileVerborgen: no line of a hidden list is focused or showing | a closed dialog's current line still reports focused and showing, so two objects claim the focus | TestDatumliste::VerborgeneListeOhneFokus | a Qt whose item cells ask the view for focus and visibility |
-// | TAnsage: a message said without moving the focus | Qt 6.4 has no announcement API; name and description changes, Alert events and QStatusBar::showMessage are not spoken | TestHaupt::SpeichernBestaetigt, TestLuDatePicker::Ansagen, Vorlesen | Qt 6.8's QAccessibleAnnouncementEvent |
+// | TAnsage, UnsichtbareAnsage: a message said without moving the focus | Qt 6.4 has no announcement API; name and description changes, Alert events and QStatusBar::showMessage are not spoken | TestHaupt::SpeichernBestaetigt, TestLuDatePicker::Ansagen, Vorlesen | Qt 6.8's QAccessibleAnnouncementEvent |
 // | The date box speaks through a TAnsage of its own (UnsichtbareAnsage), its edits kept quiet (TZugangStumm) and its part unreported (AuswahlVerschwiegen) | the box's own edits are heard as "13 unselected 12 selected", a step's new weekday is never said, some moves say nothing | TestLuDatePicker::Ansagen, Vorlesen | a date control Orca understands, or Qt 6.8's announcements |
 //
 // TAnsage follows the one route Orca 43 speaks with Qt 6.4: a widget of the role Notification,
@@ -99,12 +99,12 @@ void ZeileMelden(QAbstractItemView* AListe);
 bool ZeileVerborgen(const QAbstractItemView* AListe);
 
 // A message the screen reader says when it comes, without moving the focus; its label shows it
-// to the eye where the status bar is seen.
+// to the eye where the status bar is seen. AHalter lies in a status bar.
 class TAnsage : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TAnsage(QStatusBar* AStatusleiste);
+    explicit TAnsage(QWidget* AHalter, bool ANurHoerbarS = false);
 
     QLabel* Zeile() const { return FZeile; }
     // Shows AText and has it said. ABox: the focused box whose text the program changed unheard;
@@ -113,7 +113,11 @@ public:
 
 private:
     QLabel* FZeile;
+    bool FNurHoerbarS;
 };
 
-// A message heard but not seen, for a window without a status bar: a status bar of no size holds it.
+// A message heard but not seen, for a window without a status bar: a status bar of no size holds
+// it. In a dialog Orca says the dialog's name before every message, unless the message lies in
+// an object of the role Window of its own; and its text is hidden again at once, so that it is
+// never read as part of the dialog later.
 TAnsage* UnsichtbareAnsage(QWidget* AFenster);

@@ -441,7 +441,10 @@ void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
 
 void TDatePicker::Bedienen(const std::function<void()>& AHandlung, bool ATeilS)
 {
-    const QString Vorher = text();
+    // A date with a part half typed is no date yet; the digits are echoed as they are typed.
+    const auto Fertig = [this] { return !text().contains(u'_'); };
+    const bool FertigVorherS = Fertig();
+    const double TagVorher = GelesenerTag();
     const int TeilVorher = FMarkiereNr;
     {
         // Unheard: Orca would say the replaced part, "selected", "unselected" or a bare number.
@@ -449,8 +452,8 @@ void TDatePicker::Bedienen(const std::function<void()>& AHandlung, bool ATeilS)
         AHandlung();
     }
     QStringList Gesagt;
-    // A date with a part half typed is no date yet; the digits were echoed as typed.
-    if (text() != Vorher && !text().contains(u'_'))
+    // A new date, or a part finished by typing (even to the value it had).
+    if (Fertig() && (!FertigVorherS || GelesenerTag() != TagVorher))
         Gesagt << DatumInWorten(int(GelesenerTag()));
     if (ATeilS && FMarkiereNr != TeilVorher)
         Gesagt << TeilInWorten();

@@ -83,8 +83,9 @@ protected:
 private:
     TAnsage* FAnsage;
 
-    // Runs a key, click or step unheard, then says what it changed: the date when it has become
-    // a whole new one, the part when ATeilS (a key or click that chooses the part) moved it.
+    // Runs a key, click or step unheard, then says what it changed: the date in words when it is
+    // a new one or a part was finished by typing, the part when ATeilS (a key or click that
+    // chooses the part) moved it.
     void Bedienen(const std::function<void()>& AHandlung, bool ATeilS);
     // The date the text reads as, as algorithm Datum does, but without checking the part first.
     double GelesenerTag() const;

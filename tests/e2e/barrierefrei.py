@@ -77,6 +77,35 @@ def fokus_jetzt():
     return None
 
 
+def alle(wurzel, liste):
+    """Every object below wurzel, showing or not."""
+    try:
+        liste.append(wurzel)
+        for i in range(wurzel.childCount):
+            alle(wurzel.getChildAtIndex(i), liste)
+    except Exception:
+        pass
+    return liste
+
+
+def fokus_ueberall():
+    """What claims the focus anywhere in the program, hidden windows too, as a screen reader that
+    looks the focus up would find it."""
+    gefunden = []
+    for a in pyatspi.Registry.getDesktop(0):
+        try:
+            if a is None or not a.name or "merovan" not in a.name.lower():
+                continue
+            for k in alle(a, []):
+                s = k.getState()
+                if s.contains(pyatspi.STATE_FOCUSED) and s.contains(pyatspi.STATE_SHOWING) \
+                        and k.getRoleName() not in ("frame", "dialog", "alert"):
+                    gefunden.append((k.getRoleName(), k.name))
+        except Exception:
+            pass
+    return gefunden
+
+
 def warte_fokus(erwartet, schritt, sekunden=20):
     frist = time.time() + sekunden
     f = None
@@ -202,6 +231,9 @@ def gehe_und_suche():
     if not warte_fokus(("text", "Tag:"), "after go to day"):
         return
     warte(lambda: datumszeile() == "Fr., 02. Jänner 2015", "the day gone to")
+    # The closed list's line no longer claims the focus beside the date line.
+    if fokus_ueberall() != [("text", "Tag:")]:
+        fehler.append("after go to day: focused and showing %r" % fokus_ueberall())
 
     taste("ctrl+f")
     if not warte_fokus(("text", "Kommentar:"), "comment search"):

@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 # What the screen reader says at every jump. Orca runs headless with a silent speech server
-# that logs each utterance; the real program is driven by real keys. After each key, what Orca
-# said must hold the box's label, its value and the position ("Eintrag 2 von 3", "Tag 2 von 3"),
-# and none of the words Orca uses for edits ("selected", "Selection deleted", "blank"), nor
-# the text of a control that does not have the focus.
+# that logs each utterance and each Braille line; the real program is driven by real keys. After
+# each key, what Orca said must hold the box's label, its value and the position ("Eintrag 2 von
+# 3", "Tag 2 von 3"), and none of the words Orca uses for edits ("selected", "Selection deleted",
+# "blank"), nor the text of a control that does not have the focus. The date dialog says each
+# part chosen by name and each new date in words; a save is confirmed in speech and in Braille.
 # Runs under dbus-run-session; argument: the program to start.
-import json, os, re, subprocess, sys, tempfile, time
+import datetime, json, os, re, subprocess, sys, tempfile, time
 
 from arbeitsplatz import beenden, bus_starten, fenster_fokus, tagebuch_schreiben, x_starten
 
@@ -21,6 +22,14 @@ tagebuch_schreiben(tagebuch, ["Blutzucker", "Insulin", "BE"],
 
 LAERM = re.compile(r"\b(selected|unselected|selection deleted|selection restored|blank)\b", re.IGNORECASE)
 AEUSSERUNG = re.compile(r"SPEECH OUTPUT: '(.*?)' ?[\[{]")
+BRAILLEZEILE = re.compile(r"BRAILLE LINE:  '(.*)'")
+TAGE = ["Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"]
+MONATE = ["Jänner", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
+          "Oktober", "November", "Dezember"]
+
+
+def in_worten(d):
+    return "%s, %d. %s %d" % (TAGE[d.weekday()], d.day, MONATE[d.month - 1], d.year)
 
 fehler = []
 xvfb, xvfb_log, umgebung = x_starten(heim)
@@ -52,26 +61,34 @@ def gesagt(ab):
     return AEUSSERUNG.findall(log_text()[ab:])
 
 
+def braille(ab):
+    """The Braille lines since offset ab of the log, in order."""
+    return BRAILLEZEILE.findall(log_text()[ab:])
+
+
 def erfuellt(worte, erwartet):
     text = " | ".join(worte)
     return all((e.search(text) if isinstance(e, re.Pattern) else e in text) for e in erwartet)
 
 
-def warte_auf(ab, erwartet, sekunden=15):
+def warte_auf(ab, erwartet, sekunden=15, zeilen=()):
     frist = time.time() + sekunden
     while time.time() < frist:
-        if erfuellt(gesagt(ab), erwartet):
+        if erfuellt(gesagt(ab), erwartet) and all(any(e in z for z in braille(ab)) for e in zeilen):
             return True
         time.sleep(0.1)
     return False
 
 
-def schritt(name, taste, erwartet, fremd):
-    """Sends a key; then Orca must say everything expected, no noise and nothing of fremd."""
+def schritt(name, taste, erwartet, fremd, zeilen=()):
+    """Sends a key (or types text: a list of keys); then Orca must say everything expected, no noise
+    and nothing of fremd, and the Braille display must have shown each of zeilen."""
     ab = len(log_text())
-    subprocess.run(["xdotool", "key", taste], env=umgebung, timeout=20)
-    if not warte_auf(ab, erwartet):
-        fehler.append("%s: Orca said %r, expected all of %r" % (name, gesagt(ab), erwartet))
+    for t in (taste if isinstance(taste, list) else [taste]):
+        subprocess.run(["xdotool", "key", t], env=umgebung, timeout=20)
+    if not warte_auf(ab, erwartet, zeilen=zeilen):
+        fehler.append("%s: Orca said %r, expected all of %r; Braille %r, expected %r"
+                      % (name, gesagt(ab), erwartet, braille(ab), list(zeilen)))
         return
     time.sleep(0.8)  # whatever else Orca says about this key comes within this time
     worte = gesagt(ab)
@@ -97,12 +114,14 @@ try:
         fehler.append("start: Orca said %r" % gesagt(ab))
     time.sleep(1)
     schritt("Down to the first field", "Down", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)
-    schritt("Ctrl+Left, the entry before", "ctrl+Left", ["Blutzucker", "130", "Eintrag 2 von 3"], FELD)
+    schritt("Ctrl+Left, the entry before", "ctrl+Left", ["Blutzucker", "130", "Eintrag 2 von 3"], FELD,
+            zeilen=["Blutzucker 130"])
     schritt("Ctrl+Home, the first entry", "ctrl+Home", ["Blutzucker", "95", "Eintrag 1 von 3"], FELD)
     schritt("Ctrl+Left at the first entry (a beep)", "ctrl+Left", ["Blutzucker", "95", "Eintrag 1 von 3"], FELD)
     schritt("Ctrl+Right, the entry after", "ctrl+Right", ["Blutzucker", "130", "Eintrag 2 von 3"], FELD)
     schritt("Ctrl+End, the last entry", "ctrl+End", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)
-    schritt("Ctrl+Down from a field, the day before", "ctrl+Down", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE)
+    schritt("Ctrl+Down from a field, the day before", "ctrl+Down", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE,
+            zeilen=["Fr., 02. Jänner 2015"])
     schritt("Ctrl+Down on the date line", "ctrl+Down", ["Tag:", "Do., 01. Jänner 2015", "Tag 1 von 3"], DATUMSZEILE)
     schritt("Ctrl+Up, the day after", "ctrl+Up", ["Tag:", "Fr., 02. Jänner 2015", "Tag 2 von 3"], DATUMSZEILE)
     schritt("Ctrl+PageUp, a week on", "ctrl+Prior", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
@@ -115,6 +134,37 @@ try:
     schritt("Down to an empty field", "Down", ["Insulin", "Eintrag 3 von 3"], FELD)
     schritt("Ctrl+E asks", "ctrl+e", ["Soll zum Sa., 03. Jänner 2015 ein neuer Eintrag hinzugefügt werden?", "Ja"], [])
     schritt("the new entry, its fields empty", "Return", ["Blutzucker", "Eintrag 4 von 4"], FELD)
+    schritt("a value typed", "7", ["7"], FELD)
+    # The save shows no box and leaves the focus where it is: it is said and flashed in Braille.
+    schritt("Ctrl+S, saved", "ctrl+s", ["Gespeichert: drei.MRV"], FELD, zeilen=["Gespeichert: drei.MRV"])
+    schritt("still in the field", "Up", ["Tag:", "Sa., 03. Jänner 2015"], DATUMSZEILE)
+
+    # The date dialog of a new day, at today: each part said by name, each new date in words.
+    heute = datetime.date.today()
+    DATUM = ["Abbrechen", "Neues Datum wählen"]  # short: not the dialog again at every key
+    schritt("Ctrl+N asks", "ctrl+n", ["Soll jetzt ein neuer Tag erstellt werden?", "Ja"], [])
+    schritt("the date dialog opens at today's day part", "Return",
+            ["Neues Datum wählen", "Datum:", "Tag %d" % heute.day], [])
+    d = heute.replace(day=10)
+    schritt("typing 10, the day", ["1", "0"], [in_worten(d)], DATUM, zeilen=[in_worten(d)])
+    schritt("Left, back to the day", "Left", ["Tag 10"], DATUM)
+    d = d.replace(day=11)
+    schritt("Up on the day", "Up", [in_worten(d)], DATUM, zeilen=[in_worten(d)])
+    d = d.replace(day=12)
+    schritt("Up again", "Up", [in_worten(d)], DATUM, zeilen=[in_worten(d), "%02d.%02d.%d" % (d.day, d.month, d.year)])
+    schritt("Right, the month", "Right", ["Monat %d" % d.month], DATUM)
+    schritt("Right, the year", "Right", ["Jahr %d" % d.year], DATUM)
+    d = d.replace(year=2016)
+    schritt("typing 2016", ["2", "0", "1", "6"], [in_worten(d)], DATUM)
+    schritt("Left, back to the month", "Left", ["Monat %d" % d.month], DATUM)
+    d = d.replace(month=3)
+    schritt("typing 03", ["0", "3"], [in_worten(d)], DATUM)
+    schritt("Home, the weekday", "Home", ["Wochentag %s" % TAGE[d.weekday()]], DATUM)
+    d -= datetime.timedelta(days=1)
+    schritt("Down on the weekday, a day back", "Down", [in_worten(d)], DATUM,
+            zeilen=[in_worten(d), "%02d.%02d.%d" % (d.day, d.month, d.year)])
+    schritt("Left on the weekday changes nothing", "Left", [], DATUM + ["Wochentag", in_worten(d)])
+    schritt("Escape, back to the date line", "Escape", ["Tag:", "Sa., 03. Jänner 2015"], DATUMSZEILE)
 except SystemExit:
     pass
 finally:
@@ -126,4 +176,5 @@ if fehler:
     protokoll.seek(0)
     print("program output:\n%s" % protokoll.read())
     sys.exit(1)
-print("PASS: every jump is said with the box's label, its value and the position, without edit noise")
+print("PASS: every jump is said with the box's label, its value and the position, without edit noise; "
+      "the date dialog says its parts and dates; a save is confirmed in speech and Braille")

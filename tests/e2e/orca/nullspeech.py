@@ -1,14 +1,27 @@
 """A speech server for Orca that says nothing, so that Orca headless logs every utterance
 ('SPEECH OUTPUT' in its debug file) without speech-dispatcher, which hangs Orca on a machine
 without sound. Used by vorlesen.py: PYTHONPATH=<this folder> and "speechServerFactory":
-"nullspeech" in Orca's user-settings.conf. Each utterance is flushed to the file at once, so a
-test can read what was said while Orca runs."""
-from orca import debug, speechserver
+"nullspeech" in Orca's user-settings.conf. Each utterance, and each line a Braille display would
+show ('BRAILLE LINE:'), is flushed to the file at once, so a test can read them while Orca runs."""
+from orca import braille, debug, speechserver
 
 
 def _schreiben():
     if debug.debugFile:
         debug.debugFile.flush()
+
+
+def _mit_schreiben(funktion):
+    def gefolgt(*args, **kwargs):
+        try:
+            return funktion(*args, **kwargs)
+        finally:
+            _schreiben()
+    return gefolgt
+
+
+# Every Braille line passes through refresh; the module calls it by its global name.
+braille.refresh = _mit_schreiben(braille.refresh)
 
 
 class SpeechServer(speechserver.SpeechServer):

@@ -277,6 +277,11 @@ void TAnsage::Ansagen(const QString& AText, QWidget* ABox)
     // Orca reads a message in a status bar whether it still shows or not.
     if (FNurHoerbarS)
         hide();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && defined(Q_OS_WIN)
+    // UI Automation's notification event, which Qt offers from 6.8 on.
+    QAccessibleAnnouncementEvent Meldung(this, AText);
+    QAccessible::updateAccessibility(&Meldung);
+#endif
 }
 
 TAnsage* UnsichtbareAnsage(QWidget* AFenster)

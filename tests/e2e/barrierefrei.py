@@ -44,12 +44,12 @@ def felder(wurzel, liste):
     return liste
 
 
-def knoten(wurzel, liste):
+def knoten(wurzel, liste, nur_sichtbar=True):
     try:
-        if wurzel.getState().contains(pyatspi.STATE_SHOWING):
+        if not nur_sichtbar or wurzel.getState().contains(pyatspi.STATE_SHOWING):
             liste.append(wurzel)
         for i in range(wurzel.childCount):
-            knoten(wurzel.getChildAtIndex(i), liste)
+            knoten(wurzel.getChildAtIndex(i), liste, nur_sichtbar)
     except Exception:
         pass
     return liste
@@ -77,17 +77,6 @@ def fokus_jetzt():
     return None
 
 
-def alle(wurzel, liste):
-    """Every object below wurzel, showing or not."""
-    try:
-        liste.append(wurzel)
-        for i in range(wurzel.childCount):
-            alle(wurzel.getChildAtIndex(i), liste)
-    except Exception:
-        pass
-    return liste
-
-
 def fokus_ueberall():
     """What claims the focus anywhere in the program, hidden windows too, as a screen reader that
     looks the focus up would find it."""
@@ -96,7 +85,7 @@ def fokus_ueberall():
         try:
             if a is None or not a.name or "merovan" not in a.name.lower():
                 continue
-            for k in alle(a, []):
+            for k in knoten(a, [], nur_sichtbar=False):
                 s = k.getState()
                 if s.contains(pyatspi.STATE_FOCUSED) and s.contains(pyatspi.STATE_SHOWING) \
                         and k.getRoleName() not in ("frame", "dialog", "alert"):

@@ -4,6 +4,9 @@
 #include "TDaten.h"
 
 #include <QStringList>
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -28,6 +31,21 @@ QString KommentarZeile(const QString& AKommentar)
     return u'[' + Gestutzt(K.left(184)) + u']';
 }
 
+}
+
+QString GrosserText(qsizetype AZeichen)
+{
+    QString T(AZeichen, Qt::Uninitialized);
+#ifdef Q_OS_LINUX
+    // Every fresh page of a large buffer costs a fault, in a virtual machine more than writing
+    // the page does; large pages make that a few hundred faults for a lifetime's report.
+    constexpr quintptr Gross = quintptr(2) << 20;
+    const auto Anfang = (quintptr(T.data()) + Gross - 1) & ~(Gross - 1);
+    const auto Ende = (quintptr(T.data() + T.size())) & ~(Gross - 1);
+    if (Ende > Anfang)
+        madvise(reinterpret_cast<void*>(Anfang), Ende - Anfang, MADV_HUGEPAGE);
+#endif
+    return T;
 }
 
 bool BreitesFormat(const QString& AText)
@@ -86,29 +104,110 @@ QList<QStringList> DruckSeiten(const QString& ADruckText, int AZeichenProZeile, 
 
 namespace {
 
-// Writes the report into one buffer, line by line, each line trimmed where it stands.
+// Asks for memory that is read soon, so that reading it later does not wait for it.
+inline void Vorholen(const void* AOrt)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(AOrt);
+#else
+    Q_UNUSED(AOrt);
+#endif
+}
+
+// A day's values lie in many small pieces of memory, each a wait when read for the first time.
+// Read in turn, they are asked for a stage per day ahead, each stage reading only what the one
+// before brought in: the day, its list of entries, the entries' lines, the lines' characters.
+void TageVorholen(const TDatenListe& AListe, qsizetype ANr, qsizetype ASchritt, bool AZeichenS)
+{
+    const auto Tag = [&AListe](qsizetype j) -> const TTag* {
+        return j >= 0 && j < qsizetype(AListe.size()) ? AListe[size_t(j)].get() : nullptr;
+    };
+    if (const TTag* T = Tag(ANr + 4 * ASchritt))
+        Vorholen(T);
+    if (const TTag* T = Tag(ANr + 3 * ASchritt))
+        Vorholen(T->TagDaten.constData());
+    if (const TTag* T = Tag(ANr + 2 * ASchritt)) {
+        for (const QStringList& Sl : T->TagDaten)
+            Vorholen(Sl.constData());
+    }
+    if (!AZeichenS)
+        return;
+    if (const TTag* T = Tag(ANr + ASchritt)) {
+        Vorholen(T->Kommentar.constData());
+        for (const QStringList& Sl : T->TagDaten) {
+            for (const QString& W : Sl)
+                Vorholen(W.constData());
+        }
+    }
+}
+
+// Where the page breaks go (the break replaces the last empty line, so breaks fall between days),
+// told line by line.
+class TSeitenumbruch {
+public:
+    enum class TArt { Keiner, AnLeerzeile, VorZeile };
+
+    explicit TSeitenumbruch(int AFormat)
+        : Z(ZeichenProZeile[size_t(AFormat)])
+        , S(ZeilenProSeite[size_t(AFormat)])
+    {
+    }
+
+    // For a line of ALaenge characters that starts at AOrt. AnLeerzeile: a form feed goes in at
+    // Leerzeile(), the start of the last empty line.
+    TArt Zeile(qsizetype ALaenge, qsizetype AOrt)
+    {
+        TArt Art = TArt::Keiner;
+        if (ALaenge == 0)
+            b = AOrt;
+        else if (ALaenge > Z)
+            ++n;  // a line that the printer must wrap counts twice
+        if (n > S) {
+            // A day longer than a page has no empty line to use: the break goes
+            // before the current line and never replaces a line that holds text.
+            Art = b >= 0 ? TArt::AnLeerzeile : TArt::VorZeile;
+            FLeerzeile = b;
+            b = -1;
+            n = 0;
+        }
+        ++n;
+        return Art;
+    }
+    qsizetype Leerzeile() const { return FLeerzeile; }
+
+private:
+    qsizetype Z;
+    int S;
+    int n = 1;
+    qsizetype b = -1;  // the last empty line not yet used for a break
+    qsizetype FLeerzeile = -1;
+};
+
+// Writes the report into one buffer, line by line, each line trimmed where it stands. With the
+// format known at the start, the page breaks go in as the lines are written; else the lines'
+// lengths are kept and the breaks go in at the end.
 class TBerichtPuffer {
 public:
-    explicit TBerichtPuffer(qsizetype AGroesse)
+    TBerichtPuffer(qsizetype AGroesse, int AFormat)
+        : FText(GrosserText(AGroesse))
+        , FFormat(AFormat)
+        , FUmbruch(std::max(AFormat, 0))
     {
-        FText.resize(AGroesse);
         FAnfang = FZeiger = FText.data();
     }
 
     void Anfuegen(const QString& AText)
     {
-        std::copy_n(AText.constData(), AText.size(), FZeiger);
-        FZeiger += AText.size();
+        // Values are a few characters long: a loop, not a call to copy memory.
+        for (QChar c : AText)
+            *FZeiger++ = c;
     }
     void Anfuegen(QLatin1String AText)
     {
         for (char c : AText)
             *FZeiger++ = QLatin1Char(c);
     }
-    void Blanks(qsizetype AAnzahl)
-    {
-        FZeiger = std::fill_n(FZeiger, AAnzahl, QChar(u' '));
-    }
+    void Blanks(qsizetype AAnzahl) { FZeiger = std::fill_n(FZeiger, AAnzahl, QChar(u' ')); }
     void ZeileBeginnen() { FZeile = FZeiger; }
     // Trims the line begun last and ends it with CR LF.
     void ZeileBeenden()
@@ -118,40 +217,38 @@ public:
             ++Von;
         while (FZeiger > Von && FZeiger[-1].unicode() <= 32)
             --FZeiger;
-        if (Von != FZeile) {
+        if (Von != FZeile)
             FZeiger = std::copy(Von, FZeiger, FZeile);
-        }
         const qsizetype Laenge = FZeiger - FZeile;
-        FLaengen.push_back(Laenge);
         FLaengste = std::max(FLaengste, Laenge);
         *FZeiger++ = u'\r';
         *FZeiger++ = u'\n';
+        if (FFormat < 0) {
+            FLaengen.push_back(Laenge);
+            return;
+        }
+        switch (FUmbruch.Zeile(Laenge, FZeile - FAnfang)) {
+        case TSeitenumbruch::TArt::Keiner:
+            break;
+        case TSeitenumbruch::TArt::AnLeerzeile:
+            // Less than a page of text moves on by one.
+            Einfuegen(FAnfang + FUmbruch.Leerzeile(), QLatin1String("\f"));
+            break;
+        case TSeitenumbruch::TArt::VorZeile:
+            Einfuegen(FZeile, QLatin1String("\f\r\n"));
+            break;
+        }
     }
 
-    const std::vector<qsizetype>& Laengen() const { return FLaengen; }
     qsizetype Laengste() const { return FLaengste; }
 
-    // Puts the given texts in before the given positions (ascending), trims the whole text and
-    // ends it with one CR LF.
-    QString Ergebnis(const std::vector<std::pair<qsizetype, QLatin1String>>& AEinschuebe)
+    // The text, trimmed as a whole and ended with one CR LF.
+    QString Ergebnis()
     {
-        qsizetype Alt = FZeiger - FAnfang;
-        qsizetype Neu = Alt;
-        for (const auto& E : AEinschuebe)
-            Neu += E.second.size();
-        QChar* d = FText.data();
-        const qsizetype Gesamt = Neu;
-        // From the back, so every character moves once.
-        for (auto It = AEinschuebe.rbegin(); It != AEinschuebe.rend(); ++It) {
-            const qsizetype Stueck = Alt - It->first;
-            std::copy_backward(d + It->first, d + Alt, d + Neu);
-            Neu -= Stueck;
-            Alt = It->first;
-            Neu -= It->second.size();
-            for (qsizetype k = 0; k < It->second.size(); ++k)
-                d[Neu + k] = QLatin1Char(It->second[k]);
-        }
-        qsizetype Von = 0, Bis = Gesamt;
+        if (FFormat < 0)
+            UmbruecheEinfuegen();
+        QChar* d = FAnfang;
+        qsizetype Von = 0, Bis = FZeiger - FAnfang;
         while (Von < Bis && d[Von].unicode() <= 32)
             ++Von;
         while (Bis > Von && d[Bis - 1].unicode() <= 32)
@@ -166,7 +263,51 @@ public:
     }
 
 private:
+    void Einfuegen(QChar* AOrt, QLatin1String AText)
+    {
+        std::copy_backward(AOrt, FZeiger, FZeiger + AText.size());
+        for (qsizetype k = 0; k < AText.size(); ++k)
+            AOrt[k] = QLatin1Char(AText[k]);
+        FZeiger += AText.size();
+    }
+
+    // The breaks for the format that the longest line asks for, put in from the back, so
+    // every character moves once.
+    void UmbruecheEinfuegen()
+    {
+        TSeitenumbruch U(FLaengste > ZeichenProZeile[0] ? 1 : 0);
+        std::vector<std::pair<qsizetype, QLatin1String>> Einschuebe;
+        qsizetype Ort = 0;
+        for (const qsizetype Laenge : FLaengen) {
+            switch (U.Zeile(Laenge, Ort)) {
+            case TSeitenumbruch::TArt::Keiner:
+                break;
+            case TSeitenumbruch::TArt::AnLeerzeile:
+                Einschuebe.emplace_back(U.Leerzeile(), QLatin1String("\f"));
+                break;
+            case TSeitenumbruch::TArt::VorZeile:
+                Einschuebe.emplace_back(Ort, QLatin1String("\f\r\n"));
+                break;
+            }
+            Ort += Laenge + 2;
+        }
+        qsizetype Alt = FZeiger - FAnfang;
+        qsizetype Neu = Alt;
+        for (const auto& E : Einschuebe)
+            Neu += E.second.size();
+        FZeiger = FAnfang + Neu;
+        for (auto It = Einschuebe.rbegin(); It != Einschuebe.rend(); ++It) {
+            std::copy_backward(FAnfang + It->first, FAnfang + Alt, FAnfang + Neu);
+            Neu -= Alt - It->first + It->second.size();
+            Alt = It->first;
+            for (qsizetype k = 0; k < It->second.size(); ++k)
+                FAnfang[Neu + k] = QLatin1Char(It->second[k]);
+        }
+    }
+
     QString FText;
+    int FFormat;
+    TSeitenumbruch FUmbruch;
     QChar* FAnfang;
     QChar* FZeiger;
     QChar* FZeile = nullptr;
@@ -174,10 +315,11 @@ private:
     qsizetype FLaengste = 0;
 };
 
-}
-
-QString TDaten::TabellenStr() const
+// The report text, with the print format given (0, 1) or found from the longest line (−1).
+QString Tabelle(const TDaten& D, int AFormat)
 {
+    const QStringList& Felder = D.Felder;
+    const TDatenListe& Liste = D.Liste;
     const int FeldAnzahl = int(Felder.size());
 
     // Label column: every label is w + 1 characters wide.
@@ -187,8 +329,10 @@ QString TDaten::TabellenStr() const
 
     // Column widths common to all days. Lines beyond the field names have no
     // label and are left out, as saving leaves them out.
-    std::vector<qsizetype> Breite(size_t(MaxTagDatenCount()), 0);
-    for (const auto& T : Liste) {
+    std::vector<qsizetype> Breite(size_t(D.MaxTagDatenCount()), 0);
+    for (size_t i = 0; i < Liste.size(); ++i) {
+        TageVorholen(Liste, qsizetype(i), 1, false);
+        const TTag* T = Liste[i].get();
         for (int q = 0; q < T->Count(); ++q) {
             const QStringList& Sl = T->TagDaten[q];
             for (int r = 0; r < std::min(FeldAnzahl, int(Sl.size())); ++r)
@@ -210,26 +354,35 @@ QString TDaten::TabellenStr() const
     for (const QString& M : Namen.LangMonat)
         Monat = std::max(Monat, M.size());
     DatumLaenge += Monat + 16;
-    qsizetype Groesse = 2, ZeilenAnzahl = 0;
+    qsizetype Groesse = 2, ZeilenAnzahl = 0, Laengste = w + 1 + DatumLaenge;
     for (const auto& T : Liste) {
         Groesse += w + 1 + DatumLaenge + 2 + 2;
         ZeilenAnzahl += 2;
         if (T->Count() > 0) {
-            Groesse += qsizetype(FeldAnzahl) * (w + 1 + Zeilenbreite[size_t(T->Count())] + 2);
+            const qsizetype Zeile = w + 1 + Zeilenbreite[size_t(T->Count())];
+            Groesse += qsizetype(FeldAnzahl) * (Zeile + 2);
             ZeilenAnzahl += FeldAnzahl;
+            if (FeldAnzahl > 0)
+                Laengste = std::max(Laengste, Zeile);
         }
         if (!T->Kommentar.isEmpty()) {
-            Groesse += std::min<qsizetype>(T->Kommentar.size(), 184) + 4;
+            const qsizetype Zeile = std::min<qsizetype>(T->Kommentar.size(), 184) + 2;
+            Groesse += Zeile + 2;
             ++ZeilenAnzahl;
+            Laengste = std::max(Laengste, Zeile);
         }
     }
     // A break comes at most every 32 lines (a page holds 63 at least, a long line counts two).
     Groesse += 3 * (ZeilenAnzahl / 31 + 2);
+    // No line can be wider than the normal format: the breaks go in as the lines are written.
+    if (AFormat < 0 && Laengste <= ZeichenProZeile[0])
+        AFormat = 0;
 
-    TBerichtPuffer P(Groesse);
+    TBerichtPuffer P(Groesse, AFormat);
     const QLatin1String Trenner(" | ");
-    for (int i = Count() - 1; i >= 0; --i) {
-        const TTag& T = Tag(i);
+    for (qsizetype i = qsizetype(Liste.size()) - 1; i >= 0; --i) {
+        TageVorholen(Liste, i, -1, true);
+        const TTag& T = *Liste[size_t(i)];
         P.ZeileBeginnen();
         P.Anfuegen(QLatin1String("Tag:"));
         P.Blanks(w - 3);
@@ -263,32 +416,15 @@ QString TDaten::TabellenStr() const
         P.ZeileBeginnen();
         P.ZeileBeenden();
     }
+    // A line wider than its bound (a date beyond the year 9999): once more, the format from the lines.
+    if (AFormat == 0 && P.Laengste() > ZeichenProZeile[0])
+        return Tabelle(D, -1);
+    return P.Ergebnis();
+}
 
-    // Page breaks replace the last empty line, so they fall between days.
-    const int F = P.Laengste() > ZeichenProZeile[0] ? 1 : 0;
-    const qsizetype Z = ZeichenProZeile[F];
-    const int S = ZeilenProSeite[F];
-    std::vector<std::pair<qsizetype, QLatin1String>> Einschuebe;
-    int n = 1;
-    qsizetype b = -1;  // where the last empty line not yet used for a break starts
-    qsizetype Ort = 0;
-    for (const qsizetype Laenge : P.Laengen()) {
-        if (Laenge == 0)
-            b = Ort;
-        else if (Laenge > Z)
-            ++n;
-        if (n > S) {
-            // A day longer than a page has no empty line to use: the break goes
-            // before the current line and never replaces a line that holds text.
-            if (b >= 0)
-                Einschuebe.emplace_back(b, QLatin1String("\f"));
-            else
-                Einschuebe.emplace_back(Ort, QLatin1String("\f\r\n"));
-            b = -1;
-            n = 0;
-        }
-        ++n;
-        Ort += Laenge + 2;
-    }
-    return P.Ergebnis(Einschuebe);
+}
+
+QString TDaten::TabellenStr() const
+{
+    return Tabelle(*this, -1);
 }

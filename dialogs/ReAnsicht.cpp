@@ -202,7 +202,7 @@ QString BerichtBloecke(const QString& AText)
     const auto Leer = [](const QChar* AVon, const QChar* ABis) {
         return std::all_of(AVon, ABis, [](QChar c) { return c.unicode() <= 32; });
     };
-    QString T(AText.size(), Qt::Uninitialized);
+    QString T = GrosserText(AText.size());
     QChar* Ziel = T.data();
     const QChar* Bruch = ZeilenEnde(p);
     bool LeerS = Leer(p, Bruch);

@@ -1,6 +1,7 @@
 #include "LuUtilsGui.h"
 
 #include "Dateizugriff.h"
+#include "LuBerichtZugang.h"
 #include "LuFokus.h"
 #include "LuUtils.h"
 #include "LuZugang.h"
@@ -290,5 +291,6 @@ void ProgrammEinrichten()
     DeutscheUebersetzungLaden();
     DatumsnamenAnpassen();
     ZugangEinrichten();
+    BerichtZugangEinrichten();
     FokusStilEinrichten();
 }

@@ -18,6 +18,10 @@ inline const std::array<QString, 3> UebersichtTitel{QStringLiteral("Übersicht v
                                                     QStringLiteral("Übersicht einer Woche"),
                                                     QStringLiteral("Übersicht aller Tage")};
 
+// A string of AZeichen characters, not yet filled; for a report of many days, with memory
+// that is quick to fill for the first time.
+QString GrosserText(qsizetype AZeichen);
+
 // True when a line of the text, form feeds taken as line breaks, is longer than
 // the normal format's line.
 bool BreitesFormat(const QString& AText);

@@ -1,6 +1,7 @@
 #include "ReAnsicht.h"
 
 #include "Dateizugriff.h"
+#include "LuBerichtZugang.h"
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -110,6 +112,7 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
     setObjectName(QStringLiteral("ReAnsichtForm"));
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setProperty(ZeilenTrennerText, true);
     RichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,11 +187,63 @@ QString TReAnsichtForm::Text() const
     return RichEdit1->toPlainText().replace(u'\n', QLatin1String("\r\n"));
 }
 
+namespace {
+
+// Lines of text stand side by side as one block, parted by U+2028; a line without text (the
+// empty line between days, a page break) stands alone. A block never grows past a page either.
+QString BerichtBloecke(const QString& AText)
+{
+    constexpr int HoechstensZeilen = 64;
+    const QChar* p = AText.constData();
+    const QChar* const Ende = p + AText.size();
+    const auto ZeilenEnde = [Ende](const QChar* AVon) {
+        return std::find_if(AVon, Ende, [](QChar c) { return c == u'\r' || c == u'\n'; });
+    };
+    const auto Leer = [](const QChar* AVon, const QChar* ABis) {
+        return std::all_of(AVon, ABis, [](QChar c) { return c.unicode() <= 32; });
+    };
+    QString T = GrosserText(AText.size());
+    QChar* Ziel = T.data();
+    const QChar* Bruch = ZeilenEnde(p);
+    bool LeerS = Leer(p, Bruch);
+    int Zeilen = 0;
+    for (;;) {
+        Ziel = std::copy(p, Bruch, Ziel);
+        if (Bruch == Ende)
+            break;
+        p = Bruch + (*Bruch == u'\r' && Bruch + 1 < Ende && Bruch[1] == u'\n' ? 2 : 1);
+        const QChar* NaechsterBruch = ZeilenEnde(p);
+        const bool NaechsteLeerS = Leer(p, NaechsterBruch);
+        if (LeerS || NaechsteLeerS || ++Zeilen >= HoechstensZeilen) {
+            *Ziel++ = u'\n';
+            Zeilen = 0;
+        } else {
+            *Ziel++ = QChar(QChar::LineSeparator);
+        }
+        Bruch = NaechsterBruch;
+        LeerS = NaechsteLeerS;
+    }
+    T.truncate(Ziel - T.constData());
+    return T;
+}
+
+}
+
 void TReAnsichtForm::setText(const QString& AText)
 {
-    QString T = AText;
-    T.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    RichEdit1->setPlainText(T);
+    // Filled aside and put in at once: no text event carries the whole report to the screen
+    // reader, which reads the report when the view takes the focus.
+    auto* Neu = new QTextDocument(RichEdit1);
+    Neu->setDocumentLayout(new QPlainTextDocumentLayout(Neu));
+    Neu->documentLayout()->setPaintDevice(RichEdit1->viewport());
+    Neu->setDefaultFont(RichEdit1->font());
+    Neu->setPlainText(BerichtBloecke(AText));
+    Neu->clearUndoRedoStacks();
+    // The editor deletes the document it made itself; those made here go here.
+    const QPointer<QTextDocument> Alt = RichEdit1->document();
+    RichEdit1->setDocument(Neu);
+    if (Alt && Alt->parent() == RichEdit1)
+        delete Alt;
 }
 
 void TReAnsichtForm::CaptionZuweisen()
@@ -231,7 +286,8 @@ bool TReAnsichtForm::DruckbarS() const
 {
     // Block by block, so a long report is not copied out on every key.
     for (QTextBlock B = RichEdit1->document()->begin(); B.isValid(); B = B.next()) {
-        if (!Gestutzt(B.text()).isEmpty())
+        const QString T = B.text();
+        if (std::any_of(T.begin(), T.end(), [](QChar c) { return c.unicode() > 32 && c != QChar::LineSeparator; }))
             return true;
     }
     return false;

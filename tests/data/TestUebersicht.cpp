@@ -1,5 +1,6 @@
 #include "LuUtils.h"
 #include "TDaten.h"
+#include "TabelleZeilenweise.h"
 #include "Uebersicht.h"
 
 #include <QTest>
@@ -34,6 +35,37 @@ TDaten Tage(int AAnzahl, const QStringList& AFelder, const QStringList& AWerte)
     return D;
 }
 
+// A diary of ATage days made by a fixed rule from ASaat: up to AEintraege entries a day, values
+// of up to five characters, some empty or with blanks and control characters at their ends, and
+// comments of every kind. Entries are put in as they are, not padded to the field names.
+TDaten Gemischt(int ATage, const QStringList& AFelder, int AEintraege, int AZeilen, quint32 ASaat)
+{
+    quint32 z = ASaat;
+    const auto Zufall = [&z](int AGrenze) {
+        z = z * 1664525u + 1013904223u;
+        return int((z >> 8) % quint32(AGrenze));
+    };
+    const QStringList Werte{"", "", " ", "1", "12", "123", "1234", "12345", "\t7", "8\t", " 9", "-", "Ä"};
+    const QStringList Kommentare{"", "", "Feiertag", "  \r\n ", "Zwei\r\nZeilen\r\n", QString(200, u'k'),
+                                 QString(183, u'a') + QStringLiteral("  b"), QStringLiteral("\tSport\n")};
+    TDaten D;
+    D.Felder = AFelder;
+    for (int i = 0; i < ATage; ++i) {
+        auto T = std::make_unique<TTag>(40000 + i * 3 + Zufall(3));
+        T->Kommentar = Kommentare[Zufall(int(Kommentare.size()))];
+        const int Eintraege = Zufall(AEintraege + 1);
+        for (int e = 0; e < Eintraege; ++e) {
+            QStringList Sl;
+            const int Zeilen = AZeilen >= 0 ? AZeilen : Zufall(int(AFelder.size()) + 3);
+            for (int f = 0; f < Zeilen; ++f)
+                Sl << Werte[Zufall(int(Werte.size()))];
+            T->TagDaten << Sl;
+        }
+        D.Liste.push_back(std::move(T));
+    }
+    return D;
+}
+
 QStringList Zeilen(const QString& ABericht)
 {
     QStringList L = ABericht.split(QStringLiteral("\r\n"));
@@ -59,6 +91,44 @@ class TestUebersicht : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { DatumsnamenAnpassen(); }
+
+    // The report builder gives the very bytes of the plain line-list way, over many kinds of diary.
+    void WieZeilenweise_data()
+    {
+        QTest::addColumn<int>("Tage");
+        QTest::addColumn<QStringList>("Felder");
+        QTest::addColumn<int>("Eintraege");
+        QTest::addColumn<int>("Zeilen");  // lines of every entry; −1: from none to more than fields
+        QStringList Zehn;
+        for (int f = 1; f <= 10; ++f)
+            Zehn << QStringLiteral("Feld %1").arg(f);
+        QStringList Achtzig;
+        for (int f = 1; f <= 80; ++f)
+            Achtzig << QStringLiteral("F%1").arg(f);
+        QTest::newRow("Jahr, zehn Felder") << 365 << Zehn << 6 << 10;
+        QTest::newRow("schmal, Zeilen fehlen und zuviel") << 300 << QStringList{"Zucker", "Insulin", "BE"} << 4 << -1;
+        QTest::newRow("breit durch viele Eintraege") << 200 << QStringList{"Zucker", "Insulin"} << 14 << 2;
+        QTest::newRow("Zeilen ueber 93 Zeichen") << 40 << QStringList{"Zucker"} << 30 << 1;
+        QTest::newRow("Tag laenger als eine Seite") << 6 << Achtzig << 3 << 80;
+        QTest::newRow("leere und gestutzte Namen") << 120 << QStringList{"", " Puls", "Zucker\t", "  "} << 3 << 4;
+        QTest::newRow("ohne Felder") << 50 << QStringList{} << 3 << -1;
+        QTest::newRow("ein Tag") << 1 << QStringList{"Zucker"} << 2 << 1;
+        QTest::newRow("ohne Tage") << 0 << QStringList{"Zucker"} << 2 << 1;
+    }
+    void WieZeilenweise()
+    {
+        QFETCH(int, Tage);
+        QFETCH(QStringList, Felder);
+        QFETCH(int, Eintraege);
+        QFETCH(int, Zeilen);
+        for (quint32 Saat : {1u, 2u, 3u}) {
+            const TDaten D = Gemischt(Tage, Felder, Eintraege, Zeilen, Saat);
+            // Copied, as the overview command does, the days are padded to the field names.
+            const TDaten Kopie(D);
+            QCOMPARE(D.TabellenStr(), TabelleZeilenweise(D));
+            QCOMPARE(Kopie.TabellenStr(), TabelleZeilenweise(Kopie));
+        }
+    }
 
     void BeispielBytegenau()
     {

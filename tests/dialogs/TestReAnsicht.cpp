@@ -2,6 +2,7 @@
 #include "LuLayout.h"
 #include "ModalHelfer.h"
 #include "ReAnsicht.h"
+#include "TDaten.h"
 #include "TFakePlattform.h"
 #include "Tmpfs.h"
 
@@ -67,6 +68,35 @@ QStringList Texte(const QList<TWort>& AWoerter)
     for (const TWort& W : AWoerter)
         T << W.Text;
     return T;
+}
+
+// A report of a few days, as the week overview builds it: three days, two fields, comments.
+QString WochenBericht()
+{
+    TDaten D;
+    D.Felder = QStringList{"Blutzucker", "Insulin"};
+    TTag A(42005);
+    A.Kommentar = QStringLiteral("Feiertag");
+    A.Add(QStringList{"120", "4"});
+    A.Add(QStringList{"95", "8"});
+    D.Add(A);
+    TTag B(42006);
+    B.Add(QStringList{"140", "6"});
+    D.Add(B);
+    TTag C(42007);
+    C.Kommentar = QStringLiteral("Sport");
+    C.Add(QStringList{"101", "2"});
+    D.Add(C);
+    return D.TabellenStr();
+}
+
+// Where line ANr of the text begins, its lines parted by "\n".
+int Zeilenanfang(const QString& AText, int ANr)
+{
+    int Ort = 0;
+    for (int i = 0; i < ANr; ++i)
+        Ort = int(AText.indexOf(u'\n', Ort)) + 1;
+    return Ort;
 }
 
 QString Zeilen(int AAnzahl, const QString& AMuster)
@@ -203,6 +233,149 @@ private Q_SLOTS:
         QVERIFY(!RueckS);
         QCOMPARE(Fokus, R->RichEdit1);
         QCOMPARE(R->Text(), QStringLiteral("Zweite\r\nZeile\r\n"));
+    }
+
+    // What the screen reader gets of the report: each line as it stands, with "\n" for every line
+    // break, at the offsets of the text. The report's lines (newest day first):
+    //   0 Tag: Sa., 1 Blutzucker, 2 Insulin, 3 [Sport], 4 (empty), 5 Tag: Fr., 6 Blutzucker,
+    //   7 Insulin, 8 (empty), 9 Tag: Do., 10 Blutzucker, 11 Insulin, 12 [Feiertag], 13 (empty, the end)
+    void Vorlesen_data()
+    {
+        QTest::addColumn<QString>("Frage");  // at, before, after
+        QTest::addColumn<int>("Zeile");
+        QTest::addColumn<int>("Spalte");  // −1: at the line's end
+        QTest::addColumn<int>("Antwort");  // the line answered; −1: none
+        QTest::newRow("erste Zeile") << "bei" << 0 << 0 << 0;
+        QTest::newRow("Anfang eines Tages") << "bei" << 5 << 0 << 5;
+        QTest::newRow("Mitte eines Tages") << "bei" << 6 << 5 << 6;
+        QTest::newRow("Ende einer Zeile im Tag") << "bei" << 6 << -1 << 6;
+        QTest::newRow("Ende eines Tages") << "bei" << 12 << -1 << 12;
+        QTest::newRow("Leerzeile zwischen Tagen") << "bei" << 8 << 0 << 8;
+        QTest::newRow("Ende des Textes") << "bei" << 13 << 0 << 13;
+        QTest::newRow("nach einer Zeile im Tag") << "nach" << 10 << 3 << 11;
+        QTest::newRow("nach dem Ende eines Tages") << "nach" << 7 << 2 << 8;
+        QTest::newRow("nach der Leerzeile") << "nach" << 8 << 0 << 9;
+        QTest::newRow("vor einer Zeile im Tag") << "vor" << 11 << 4 << 10;
+        QTest::newRow("vor dem Anfang eines Tages") << "vor" << 9 << 0 << 8;
+        QTest::newRow("vor der Leerzeile") << "vor" << 4 << 0 << 3;
+        QTest::newRow("vor der ersten Zeile") << "vor" << 0 << 3 << -1;
+        QTest::newRow("nach der letzten Zeile") << "nach" << 13 << 0 << -1;
+    }
+    void Vorlesen()
+    {
+        QFETCH(QString, Frage);
+        QFETCH(int, Zeile);
+        QFETCH(int, Spalte);
+        QFETCH(int, Antwort);
+        const QString Bericht = WochenBericht();
+        const QString Text = QString(Bericht).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        const QStringList Zeilen = Text.split(u'\n');
+        QCOMPARE(Zeilen.size(), 14);
+        const int Ort = Zeilenanfang(Text, Zeile) + (Spalte < 0 ? int(Zeilen[Zeile].size()) : Spalte);
+        QString Gehoert;
+        int Von = -2, Bis = -2;
+        Zeigen(Bericht, [&](QWidget* D) {
+            QAccessibleTextInterface* T = QAccessible::queryAccessibleInterface(R->RichEdit1)->textInterface();
+            if (Frage == u"bei")
+                Gehoert = T->textAtOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+            else if (Frage == u"vor")
+                Gehoert = T->textBeforeOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+            else
+                Gehoert = T->textAfterOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        if (Antwort < 0) {
+            QCOMPARE(Gehoert, QString());
+            QCOMPARE(Von, -1);
+            QCOMPARE(Bis, -1);
+            return;
+        }
+        QCOMPARE(Gehoert, Zeilen[Antwort]);
+        QCOMPARE(Von, Zeilenanfang(Text, Antwort));
+        QCOMPARE(Bis, Von + int(Zeilen[Antwort].size()));
+    }
+
+    // Pieces of the text across line breaks, within a day and between days: "\n" for each, one
+    // character for one; the count is that of the text.
+    void VorleseText_data()
+    {
+        QTest::addColumn<int>("Zeile");
+        QTest::addColumn<int>("Laenge");  // from three characters before the line's end
+        QTest::newRow("ueber einen Zeilenumbruch im Tag") << 1 << 8;
+        QTest::newRow("ueber das Ende eines Tages") << 3 << 12;
+        QTest::newRow("ueber einen ganzen Tag") << 4 << 60;
+        QTest::newRow("bis zum Ende") << 12 << 6;
+    }
+    void VorleseText()
+    {
+        QFETCH(int, Zeile);
+        QFETCH(int, Laenge);
+        const QString Bericht = WochenBericht();
+        const QString Text = QString(Bericht).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        const int Von = Zeilenanfang(Text, Zeile + 1) - 4;
+        QString Stueck, Ganz;
+        int Anzahl = -1;
+        Zeigen(Bericht, [&](QWidget* D) {
+            QAccessibleTextInterface* T = QAccessible::queryAccessibleInterface(R->RichEdit1)->textInterface();
+            Stueck = T->text(Von, Von + Laenge);
+            Anzahl = T->characterCount();
+            Ganz = T->text(0, Anzahl);
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        QCOMPARE(Stueck, Text.mid(Von, Laenge));
+        QCOMPARE(Anzahl, int(Text.size()));
+        QCOMPARE(Anzahl, int(R->RichEdit1->toPlainText().size()));
+        QCOMPARE(Ganz, Text);
+    }
+
+    // Down reads line after line: the caret's line is the next line of the text, across a day's end.
+    void ZeileFuerZeile()
+    {
+        const QString Bericht = WochenBericht();
+        const QStringList Zeilen = QString(Bericht).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
+        QStringList Gehoert;
+        Zeigen(Bericht, [&](QWidget* D) {
+            QAccessibleTextInterface* T = QAccessible::queryAccessibleInterface(R->RichEdit1)->textInterface();
+            for (int i = 0; i < Zeilen.size(); ++i) {
+                int Von = 0, Bis = 0;
+                Gehoert << T->textAtOffset(T->cursorPosition(), QAccessible::LineBoundary, &Von, &Bis);
+                QTest::keyClick(R->RichEdit1, Qt::Key_Down);
+            }
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        QCOMPARE(Gehoert, Zeilen);
+    }
+
+    // A lifetime's report, saved as Unicode text, is the report text.
+    void HundertJahreGespeichert()
+    {
+        TDaten Roh;
+        for (int f = 0; f < 10; ++f)
+            Roh.Felder << QStringLiteral("Feld %1").arg(f + 1);
+        for (int i = 0; i < 36500; ++i) {
+            auto T = std::make_unique<TTag>(42005 + i);
+            T->Kommentar = QStringLiteral("Kommentar zum Tag %1").arg(i);
+            for (int e = 0; e < 6; ++e) {
+                QStringList Sl;
+                for (int f = 0; f < 10; ++f)
+                    Sl << (i % 11 == f ? QString() : QString::number((i * 7 + e * 13 + f * 31) % 400));
+                T->TagDaten << Sl;
+            }
+            Roh.Liste.push_back(std::move(T));
+        }
+        const QString Bericht = Roh.TabellenStr();
+        P->Dateien << Pfad("hundert.txt");
+        P->Filter << 3;
+        Zeigen(Bericht, [this](QWidget* D) {
+            R->Button2->click();
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        QFile Datei(Pfad("hundert.txt"));
+        QVERIFY(Datei.open(QIODevice::ReadOnly));
+        const QByteArray Inhalt = Datei.readAll();
+        QVERIFY(Inhalt.startsWith("\xFF\xFE"));
+        QCOMPARE(Inhalt.size(), 2 + 2 * Bericht.size());
+        QVERIFY(QString::fromUtf16(reinterpret_cast<const char16_t*>(Inhalt.constData() + 2), Bericht.size()) == Bericht);
     }
 
     // Ctrl+S puts one form feed in place of the selection, or at the caret.

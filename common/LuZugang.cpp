@@ -260,6 +260,8 @@ TAnsage::TAnsage(QWidget* AHalter, bool ANurHoerbarS)
     auto* Rahmen = new QHBoxLayout(this);
     Rahmen->setContentsMargins(0, 0, 0, 0);
     Rahmen->addWidget(FZeile);
+    // Shown only by a message: shown with its window, it would be said with no news, or with old news.
+    hide();
 }
 
 void TAnsage::Ansagen(const QString& AText, QWidget* ABox)
@@ -292,7 +294,5 @@ TAnsage* UnsichtbareAnsage(QWidget* AFenster)
     auto* Rahmen = new QWidget(Leiste);
     Rahmen->setProperty(AnsageRahmen, true);
     Leiste->addWidget(Rahmen);
-    auto* Ansage = new TAnsage(Rahmen, true);
-    Ansage->hide();
-    return Ansage;
+    return new TAnsage(Rahmen, true);
 }

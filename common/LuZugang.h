@@ -99,7 +99,8 @@ void ZeileMelden(QAbstractItemView* AListe);
 bool ZeileVerborgen(const QAbstractItemView* AListe);
 
 // A message the screen reader says when it comes, without moving the focus; its label shows it
-// to the eye where the status bar is seen. AHalter lies in a status bar.
+// to the eye where the status bar is seen. AHalter lies in a status bar. Hidden until the first
+// message; the window hides it again where old news must not come back with the window.
 class TAnsage : public QWidget {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
+#include "LuZugang.h"
 #include "TDaten.h"
 #include "Uebersicht.h"
 
@@ -12,7 +13,9 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -22,10 +25,12 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -124,6 +129,12 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
     Button2->setObjectName(QStringLiteral("Button2"));
     Button3 = new QPushButton(this);
     Button3->setObjectName(QStringLiteral("Button3"));
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    Meldung = new TAnsage(StatusBar1);
+    Meldung->Zeile()->setObjectName(QStringLiteral("Panel0"));
+    StatusBar1->addWidget(Meldung, 1);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TReAnsichtForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TReAnsichtForm::PuSpeichernClick);
@@ -264,7 +275,8 @@ void TReAnsichtForm::SchalterEinrichten()
     // As wide as the screen, frame included.
     const int Breite = VerfuegbareBreite(this);
     resize(Breite, screen()->geometry().height());
-    const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand;
+    const int Status = SchalterHoehe(StatusBar1->font(), TSteuerArt::Statusleiste);
+    const int Rest = Button1->height() + 2 * DialogRand + ZeilenAbstand + Status;
     RichEdit1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand,
                            Gekappt(this, 15 * Button1->height(), Rest, Button1->height()));
     const int KnopfOben = RichEdit1->y() + RichEdit1->height() + ZeilenAbstand;
@@ -273,7 +285,9 @@ void TReAnsichtForm::SchalterEinrichten()
     Button1->move(Links, KnopfOben);
     Button2->move(2 * Links + Button1->width(), KnopfOben);
     Button3->move(Button1->x() + Button2->x() + Button2->width(), KnopfOben);
-    setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
+    const int StatusOben = Button1->y() + Button1->height() + DialogRand;
+    StatusBar1->setGeometry(0, StatusOben, Breite, Status);
+    setFixedSize(Breite, StatusOben + Status);
     FensterEinrichten();
 }
 
@@ -359,6 +373,10 @@ void TReAnsichtForm::PuSpeichernClick()
         if (!OkS)
             Plattform().Fehler(
                 QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n%2").arg(Datei, Fehler));
+        SetActiveControl();
+        if (OkS)
+            Meldung->Ansagen(QStringLiteral("Gespeichert: %1").arg(QFileInfo(Datei).fileName()));
+        return;
     }
     SetActiveControl();
 }
@@ -371,6 +389,7 @@ void TReAnsichtForm::Button1Click()
         return;
     }
     MerkActiveControl = QApplication::focusWidget();
+    std::optional<QString> Gedruckt;
     {
         QPrinter Drucker(QPrinter::HighResolution);
         if (QPrinterInfo::defaultPrinter().isNull())
@@ -381,14 +400,27 @@ void TReAnsichtForm::Button1Click()
             if (!BerichtDrucken(Drucker, Text(), BereichS ? Drucker.fromPage() : 0, BereichS ? Drucker.toPage() : 0)
                 || Drucker.printerState() == QPrinter::Error)
                 Plattform().Fehler(QStringLiteral("Der Bericht konnte nicht gedruckt werden."));
+            else
+                Gedruckt = Drucker.outputFileName().isEmpty()
+                    ? QStringLiteral("An den Drucker gesendet: %1").arg(Drucker.printerName())
+                    : QStringLiteral("Gedruckt in: %1").arg(QFileInfo(Drucker.outputFileName()).fileName());
         }
     }
     SetActiveControl();
+    // What the printer does with the pages is its own; the report has reached it.
+    if (Gedruckt)
+        Meldung->Ansagen(*Gedruckt);
 }
 
 void TReAnsichtForm::SetActiveControl()
 {
     FokusZurueck(MerkActiveControl);
+}
+
+void TReAnsichtForm::hideEvent(QHideEvent* AEvent)
+{
+    Meldung->hide();  // a message of this report is no news about the next one
+    QDialog::hideEvent(AEvent);
 }
 
 void TReAnsichtForm::showEvent(QShowEvent* AEvent)

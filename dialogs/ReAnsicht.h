@@ -12,6 +12,8 @@ class QMenu;
 class QPagedPaintDevice;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
+class TAnsage;
 
 class TReAnsichtForm : public QDialog {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
+    // Below the buttons: what a save or a print has done, seen and said (the focus stays put).
+    QStatusBar* StatusBar1;
+    TAnsage* Meldung;
     QMenu* PopupMenu1;
     QAction* PuSeitenumbruch;
     QAction* PuSeitenumbruchEntfernen;
@@ -59,6 +64,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void hideEvent(QHideEvent* AEvent) override;
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
 
 private:

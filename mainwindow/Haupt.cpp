@@ -65,12 +65,17 @@ TForm1::TForm1(const QString& AStartDatei)
     FPanel0 = new QLabel(StatusBar1);
     FPanel0->setObjectName(QStringLiteral("Panel0"));
     FPanel0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    FAnsage = new TAnsage(StatusBar1);
-    FPanel1 = FAnsage->Zeile();
+    FPanel1 = new QLabel(StatusBar1);
     FPanel1->setObjectName(QStringLiteral("Panel1"));
     FPanel1->setAlignment(Qt::AlignCenter);
     FPanel1->setWordWrap(true);  // a long hint at a large font takes a second line, never cut
+    // In the hints' place, while it is the latest news.
+    FAnsage = new TAnsage(StatusBar1);
+    FAnsage->Zeile()->setObjectName(QStringLiteral("Meldung"));
+    FAnsage->Zeile()->setAlignment(Qt::AlignCenter);
+    FAnsage->Zeile()->setWordWrap(true);
     StatusBar1->addWidget(FPanel0);
+    StatusBar1->addWidget(FPanel1, 1);
     StatusBar1->addWidget(FAnsage, 1);
     setStatusBar(StatusBar1);
 
@@ -139,18 +144,21 @@ void TForm1::setDatum(int ADatum)
 
 QString TForm1::StatusText() const
 {
-    return FPanel1->text();
+    return FAnsage->isHidden() ? FPanel1->text() : FAnsage->Zeile()->text();
 }
 
 void TForm1::setStatusText(const QString& AText)
 {
+    FAnsage->hide();
     FPanel1->setText(AText);
+    FPanel1->show();
     if (StatusBar1->maximumHeight() != StatusHoehe())
         SchalterEinrichten();
 }
 
 void TForm1::Bestaetigen(const QString& AText)
 {
+    FPanel1->hide();
     FAnsage->Ansagen(AText);
     if (StatusBar1->maximumHeight() != StatusHoehe())
         SchalterEinrichten();
@@ -168,9 +176,10 @@ int TForm1::StatusHoehe() const
     const int Zeile = SchalterHoehe(StatusBar1->font(), TSteuerArt::Statusleiste);
     // The status bar keeps a few pixels around its panels.
     const int Panel1Breite = FClient->width() - FPanel0->width() - 12;
-    if (FPanel1->fontMetrics().horizontalAdvance(FPanel1->text()) <= Panel1Breite)
+    const QLabel* Text = FAnsage->isHidden() ? FPanel1 : FAnsage->Zeile();
+    if (Text->fontMetrics().horizontalAdvance(Text->text()) <= Panel1Breite)
         return Zeile;
-    return std::max(Zeile, FPanel1->heightForWidth(Panel1Breite) + 6);
+    return std::max(Zeile, Text->heightForWidth(Panel1Breite) + 6);
 }
 
 QString TForm1::PositionText() const

@@ -264,8 +264,8 @@ private:
     QWidget* FClient;
     QScrollArea* FRollen;  // the rows scroll where a large font makes them taller than the screen
     QLabel* FPanel0;
-    TAnsage* FAnsage;
-    QLabel* FPanel1;  // the hints and confirmations, the label of FAnsage
+    QLabel* FPanel1;   // the hints
+    TAnsage* FAnsage;  // a confirmation, in the hints' place until the next hint
     int FPanel0Breite = 0;
     QString FStartDatei;
     bool FGezeigtS = false;

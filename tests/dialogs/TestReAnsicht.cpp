@@ -2,6 +2,8 @@
 #include "LuLayout.h"
 #include "ModalHelfer.h"
 #include "ReAnsicht.h"
+#include "LuZugang.h"
+#include "Mithoeren.h"
 #include "TDaten.h"
 #include "TFakePlattform.h"
 #include "Tmpfs.h"
@@ -11,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -18,6 +21,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -459,6 +463,44 @@ private Q_SLOTS:
         QVERIFY(Ausgabe(QStringLiteral("pdftotext"), {Pfad("b.pdf"), QStringLiteral("-")}).contains(QStringLiteral("Blutzucker 110")));
     }
 
+    // A save or a print moves no focus and shows no box: it is confirmed below the buttons and said.
+    // A failed save has its error box and no confirmation; the next report starts without a message.
+    void Bestaetigt()
+    {
+        TMithoeren Ohr;
+        QStringList Gesagt;
+        QString Zeile;
+        QWidget* Fokus = nullptr;
+        P->Dateien << Pfad("b.rtf") << Pfad("fehlt/b.rtf");
+        P->Filter << 1 << 1;
+        P->DruckDatei = Pfad("b.pdf");
+        P->Drucke << true;
+        Zeigen(QStringLiteral("Tag: Mo., 05. Jänner 2015\r\n"), [&](QWidget* D) {
+            QTest::keyClick(R->RichEdit1, Qt::Key_U, Qt::ControlModifier);
+            Fokus = QApplication::focusWidget();
+            Zeile = R->Meldung->Zeile()->text();
+            QTest::keyClick(R->RichEdit1, Qt::Key_P, Qt::ControlModifier);
+            Gesagt = Gehoert().filter(QStringLiteral("Ansage"));
+            Gehoert().clear();
+            QTest::keyClick(R->RichEdit1, Qt::Key_U, Qt::ControlModifier);
+            Gesagt << Gehoert().filter(QStringLiteral("Ansage"));
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        QCOMPARE(Fokus, R->RichEdit1);
+        QCOMPARE(Zeile, QStringLiteral("Gespeichert: b.rtf"));
+        QCOMPARE(Gesagt, (QStringList{"Ansage Gespeichert: b.rtf", "Ansage Gedruckt in: b.pdf"}));
+        QCOMPARE(P->Texte(TFakePlattform::TArt::Fehler).size(), 1);
+        P->Meldungen.clear();
+        Gehoert().clear();
+        bool GezeigtS = true;
+        Zeigen(QStringLiteral("A\r\n"), [&](QWidget* D) {
+            GezeigtS = R->Meldung->isVisible();
+            QTest::keyClick(D, Qt::Key_Escape);
+        });
+        QVERIFY(!GezeigtS);
+        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")), QStringList{});
+    }
+
     // A file that cannot be written: the German error names it and the reason; the window stays open with
     // the text, the focus back. On a full disk nothing is left behind.
     void SpeichernFehler_data()
@@ -626,7 +668,9 @@ private Q_SLOTS:
                 QCOMPARE(B, 125);
             QCOMPARE(W->frameGeometry().width(), W->screen()->geometry().width());
             // Fifteen button heights, less where the screen is not that high: the editor scrolls.
-            const int E = std::min(15 * H, VerfuegbareHoehe(W) - H - 30);
+            // Below the buttons a status line of the window's width.
+            const int S = SchalterHoehe(R->StatusBar1->font(), TSteuerArt::Statusleiste);
+            const int E = std::min(15 * H, VerfuegbareHoehe(W) - H - 30 - S);
             QCOMPARE(R->RichEdit1->geometry(), QRect(10, 10, W->width() - 20, E));
             QVERIFY(W->height() <= VerfuegbareHoehe(W));
             const int Luecke = (W->width() - 3 * B) / 4;
@@ -634,7 +678,8 @@ private Q_SLOTS:
             QCOMPARE(R->Button1->geometry(), QRect(Luecke, Oben, B, H));
             QCOMPARE(R->Button2->pos(), QPoint(2 * Luecke + B, Oben));
             QCOMPARE(R->Button3->pos(), QPoint(Luecke + R->Button2->x() + B, Oben));
-            QCOMPARE(W->height(), Oben + H + 10);
+            QCOMPARE(R->StatusBar1->geometry(), QRect(0, Oben + H + 10, W->width(), S));
+            QCOMPARE(W->height(), Oben + H + 10 + S);
             QCOMPARE(R->RichEdit1->font().pointSize(), Punkte);
             qobject_cast<QDialog*>(W)->reject();
         });

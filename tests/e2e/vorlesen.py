@@ -130,6 +130,13 @@ try:
     schritt("Ctrl+G, the list of days at the day on show", "ctrl+g", ["Gehe zu Tag", "Fr., 02. Jänner 2015"], [])
     schritt("Up in the list", "Up", ["Sa., 03. Jänner 2015"], [])
     schritt("Return, to that day", "Return", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], DATUMSZEILE)
+    # The week report is read as its title, its first line, then line by line.
+    schritt("Ctrl+W, the week report: its title and first line", "ctrl+w",
+            ["Übersicht einer Woche", "Sa., 03. Jänner 2015"], ["\u2028"])
+    schritt("Down, the report's second line", "Down", ["Blutzucker", "95", "130", "101"], ["Insulin", "\u2028"])
+    schritt("Down, the third line", "Down", ["Insulin", "2", "5"], ["Blutzucker", "BE ", "\u2028"])
+    schritt("Down, the fourth line", "Down", ["BE", "1", "2", "4"], ["Insulin", "Tag:", "\u2028"])
+    schritt("Escape, back to the date line", "Escape", ["Tag:", "Sa., 03. Jänner 2015", "Tag 3 von 3"], [])
     schritt("Down, the first field", "Down", ["Blutzucker", "101", "Eintrag 3 von 3"], FELD)
     schritt("Down to an empty field", "Down", ["Insulin", "Eintrag 3 von 3"], FELD)
     schritt("Ctrl+E asks", "ctrl+e", ["Soll zum Sa., 03. Jänner 2015 ein neuer Eintrag hinzugefügt werden?", "Ja"], [])
@@ -170,6 +177,8 @@ except SystemExit:
 finally:
     beenden(*[p for p in (app, orca, bus, xvfb) if p])
 
+if "\u2028" in log_text():
+    fehler.append("a line separator reached the screen reader")
 if fehler:
     print("FAIL: " + "\n  ".join(fehler))
     print("Orca log: %s" % orca_log)

@@ -325,12 +325,17 @@ private Q_SLOTS:
         QCOMPARE(F->StatusText(), QStringLiteral("Gespeichert: Juni.MRV"));
         // An unnamed notification in the status bar: Orca says no role word, and the Braille
         // display flashes the text, not an empty name.
-        auto* Zeile = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel1"));
+        auto* Zeile = F->StatusBar1->findChild<QLabel*>(QStringLiteral("Meldung"));
         QAccessibleInterface* Ansage = QAccessible::queryAccessibleInterface(Zeile->parentWidget());
         QCOMPARE(Ansage->role(), QAccessible::Notification);
         QCOMPARE(Ansage->text(QAccessible::Name), QString());
         QCOMPARE(Ansage->parent()->role(), QAccessible::StatusBar);
         QVERIFY(Zeile->isVisible());
+        QVERIFY(F->StatusBar1->findChild<QLabel*>(QStringLiteral("Panel1"))->isHidden());
+        // The next hint takes the place again.
+        F->HinweisNeuerEintrag();
+        QVERIFY(!Zeile->isVisible());
+        QCOMPARE(F->StatusText(), QStringLiteral("Strg+E erzeugt einen neuen Eintrag"));
 
         Gehoert().clear();
         F->setFilename(Ordner.filePath(QStringLiteral("fehlt/Juli.MRV")));

@@ -254,6 +254,7 @@ private:
     // The box EditSetFocus passes the focus on to, and the clock of that hand-over.
     QPointer<TFeldEdit> FFokusZiel;
     QTimer FFokusUhr;
+    QMetaObject::Connection FZeileZeigen;
     void FokusAnkommen();
     static void TextZeigen(TFeldEdit* AEdit, const QString& AText);
     int StatusHoehe() const;

@@ -211,20 +211,13 @@ QString BerichtBloecke(const QString& AText)
     QString T = GrosserText(AText.size());
     QChar* Ziel = T.data();
     int Zeilen = 0;
-    while (p < Ende) {
-        const QChar c = *p++;
-        if (c != u'\r' && c != u'\n') {
-            *Ziel++ = c;
-            continue;
-        }
-        if (c == u'\r' && p < Ende && *p == u'\n')
-            ++p;
-        if (++Zeilen >= HoechstensZeilen) {
-            *Ziel++ = u'\n';
-            Zeilen = 0;
-        } else {
-            *Ziel++ = QChar(QChar::LineSeparator);
-        }
+    for (;;) {
+        const QChar* Bruch = std::find_if(p, Ende, [](QChar c) { return c == u'\r' || c == u'\n'; });
+        Ziel = std::copy(p, Bruch, Ziel);
+        if (Bruch == Ende)
+            break;
+        p = Bruch + (*Bruch == u'\r' && Bruch + 1 < Ende && Bruch[1] == u'\n' ? 2 : 1);
+        *Ziel++ = ++Zeilen % HoechstensZeilen == 0 ? u'\n' : QChar(QChar::LineSeparator);
     }
     T.truncate(Ziel - T.constData());
     return T;

@@ -1,7 +1,7 @@
 #pragma once
 // What the screen reader is told about the report's text.
 //
-// The report editor holds one text block per day, its lines parted by U+2028, because a
+// The report editor holds up to a page of lines in one text block, parted by U+2028, because a
 // QPlainTextEdit fills one block per line in more than linear time. Qt's own interface for the
 // editor would hand the U+2028 on to the screen reader, and its default line queries copy the
 // whole text. This one gives "\n" for every U+2028, one character for one, so the offsets are

@@ -19,18 +19,6 @@ bool ZeileZuLang(const QStringList& AZeilen)
                        [](const QString& Z) { return Z.size() > ZeichenProZeile[0]; });
 }
 
-// The comment on one line: line breaks become blanks, at most 184 characters
-// (two wide lines less the brackets).
-QString KommentarZeile(const QString& AKommentar)
-{
-    QString K = Gestutzt(AKommentar);
-    if (K.isEmpty())
-        return {};
-    K.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    K.replace(u'\r', u' ').replace(u'\n', u' ');
-    return u'[' + Gestutzt(K.left(184)) + u']';
-}
-
 }
 
 QString GrosserText(qsizetype AZeichen)
@@ -206,6 +194,37 @@ public:
     {
         for (char c : AText)
             *FZeiger++ = QLatin1Char(c);
+    }
+    // The comment as a line of its own, "[…]": trimmed, each line break a blank, at most 184
+    // characters (two wide lines less the brackets) and trimmed again; no line for a blank one.
+    // Written in place: a lifetime's comments would otherwise be copied five times over.
+    void Kommentar(const QString& AText)
+    {
+        const QChar* p = AText.constData();
+        const QChar* e = p + AText.size();
+        while (p < e && p->unicode() <= 32)
+            ++p;
+        while (e > p && e[-1].unicode() <= 32)
+            --e;
+        if (p == e)
+            return;
+        ZeileBeginnen();
+        *FZeiger++ = u'[';
+        QChar* const Anfang = FZeiger;
+        for (int n = 0; p < e && n < 184; ++n) {
+            const QChar c = *p++;
+            if (c == u'\r' || c == u'\n') {
+                if (c == u'\r' && p < e && *p == u'\n')
+                    ++p;
+                *FZeiger++ = u' ';
+            } else {
+                *FZeiger++ = c;
+            }
+        }
+        while (FZeiger > Anfang && FZeiger[-1].unicode() <= 32)
+            --FZeiger;
+        *FZeiger++ = u']';
+        ZeileBeenden();
     }
     void Blanks(qsizetype AAnzahl) { FZeiger = std::fill_n(FZeiger, AAnzahl, QChar(u' ')); }
     void ZeileBeginnen() { FZeile = FZeiger; }
@@ -407,12 +426,7 @@ QString Tabelle(const TDaten& D, int AFormat)
                 P.ZeileBeenden();
             }
         }
-        const QString K = KommentarZeile(T.Kommentar);
-        if (!K.isEmpty()) {
-            P.ZeileBeginnen();
-            P.Anfuegen(K);
-            P.ZeileBeenden();
-        }
+        P.Kommentar(T.Kommentar);
         P.ZeileBeginnen();
         P.ZeileBeenden();
     }

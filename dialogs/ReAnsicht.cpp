@@ -200,39 +200,24 @@ QString TReAnsichtForm::Text() const
 
 namespace {
 
-// Lines of text stand side by side as one block, parted by U+2028; a line without text (the
-// empty line between days, a page break) stands alone. A block never grows past a page either.
+// The lines stand side by side as one block, parted by U+2028: each block costs the document a
+// good deal when it is filled, made ready for a width and deleted, a line in it almost nothing.
+// A block holds a page at most, so laying one out for the screen stays quick.
 QString BerichtBloecke(const QString& AText)
 {
     constexpr int HoechstensZeilen = 64;
     const QChar* p = AText.constData();
     const QChar* const Ende = p + AText.size();
-    const auto ZeilenEnde = [Ende](const QChar* AVon) {
-        return std::find_if(AVon, Ende, [](QChar c) { return c == u'\r' || c == u'\n'; });
-    };
-    const auto Leer = [](const QChar* AVon, const QChar* ABis) {
-        return std::all_of(AVon, ABis, [](QChar c) { return c.unicode() <= 32; });
-    };
     QString T = GrosserText(AText.size());
     QChar* Ziel = T.data();
-    const QChar* Bruch = ZeilenEnde(p);
-    bool LeerS = Leer(p, Bruch);
     int Zeilen = 0;
     for (;;) {
+        const QChar* Bruch = std::find_if(p, Ende, [](QChar c) { return c == u'\r' || c == u'\n'; });
         Ziel = std::copy(p, Bruch, Ziel);
         if (Bruch == Ende)
             break;
         p = Bruch + (*Bruch == u'\r' && Bruch + 1 < Ende && Bruch[1] == u'\n' ? 2 : 1);
-        const QChar* NaechsterBruch = ZeilenEnde(p);
-        const bool NaechsteLeerS = Leer(p, NaechsterBruch);
-        if (LeerS || NaechsteLeerS || ++Zeilen >= HoechstensZeilen) {
-            *Ziel++ = u'\n';
-            Zeilen = 0;
-        } else {
-            *Ziel++ = QChar(QChar::LineSeparator);
-        }
-        Bruch = NaechsterBruch;
-        LeerS = NaechsteLeerS;
+        *Ziel++ = ++Zeilen % HoechstensZeilen == 0 ? u'\n' : QChar(QChar::LineSeparator);
     }
     T.truncate(Ziel - T.constData());
     return T;

@@ -47,7 +47,9 @@ TDaten Gemischt(int ATage, const QStringList& AFelder, int AEintraege, int AZeil
     };
     const QStringList Werte{"", "", " ", "1", "12", "123", "1234", "12345", "\t7", "8\t", " 9", "-", "Ä"};
     const QStringList Kommentare{"", "", "Feiertag", "  \r\n ", "Zwei\r\nZeilen\r\n", QString(200, u'k'),
-                                 QString(183, u'a') + QStringLiteral("  b"), QStringLiteral("\tSport\n")};
+                                 QString(183, u'a') + QStringLiteral("  b"), QStringLiteral("\tSport\n"),
+                                 QStringLiteral("ab\r\n").repeated(60), QString(182, u'c') + QStringLiteral("\r\n\r\nx"),
+                                 QStringLiteral("x\r\r\n\ny\n\rz")};
     TDaten D;
     D.Felder = AFelder;
     for (int i = 0; i < ATage; ++i) {
@@ -166,6 +168,12 @@ private Q_SLOTS:
         QTest::newRow("Kommentar 184 dann gestutzt")
             << QStringList{} << QList<QStringList>{} << QString(183, u'k') + QStringLiteral("  Ende")
             << QStringList{"Tag: Do., 01. Jänner 2015", u'[' + QString(183, u'k') + u']'};
+        // Each line break counts as one character of the 184; a blank at the cut is trimmed away.
+        QTest::newRow("Kommentar Umbruch an der Grenze")
+            << QStringList{} << QList<QStringList>{} << QStringLiteral("ab\r\n").repeated(61) + QStringLiteral("\r\nd")
+            << QStringList{"Tag: Do., 01. Jänner 2015", u'[' + QStringLiteral("ab ").repeated(61).left(182) + u']'};
+        QTest::newRow("Kommentar CR CR LF LF") << QStringList{} << QList<QStringList>{} << QStringLiteral("x\r\r\n\ny")
+                                               << QStringList{"Tag: Do., 01. Jänner 2015", "[x   y]"};
         // Surplus lines beyond the field names are left out, and do not widen their column.
         QTest::newRow("ueberzaehlige Zeilen") << QStringList{"A"} << QList<QStringList>{{"1", "99999"}, {"2"}} << QString()
                                               << QStringList{"Tag: Do., 01. Jänner 2015", "A    1 | 2"};

@@ -350,6 +350,51 @@ private Q_SLOTS:
         QCOMPARE(Gehoert, Zeilen);
     }
 
+    // A report of many days, as long as several pages: every line is heard as it stands, at, after
+    // and before each line's start and on Down, wherever the editor parts the text inside.
+    void LangerBericht()
+    {
+        TDaten D;
+        D.Felder = QStringList{"Blutzucker", "Insulin"};
+        for (int i = 0; i < 60; ++i) {
+            TTag T(42005 + i);
+            if (i % 3 != 1)
+                T.Kommentar = QStringLiteral("Kommentar %1").arg(i);
+            T.Add(QStringList{QString::number(100 + i), QString::number(i % 9)});
+            D.Add(T);
+        }
+        const QString Bericht = D.TabellenStr();
+        const QString Text = QString(Bericht).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        const QStringList Zeilen = Text.split(u'\n');
+        QVERIFY(Zeilen.size() > 250);
+        QStringList Bei, Nach, Vor, Unten, Erwartet, ErwartetNach, ErwartetVor;
+        QString Ganz;
+        Zeigen(Bericht, [&](QWidget* Dlg) {
+            QAccessibleTextInterface* T = QAccessible::queryAccessibleInterface(R->RichEdit1)->textInterface();
+            for (int i = 0; i < Zeilen.size(); ++i) {
+                const int Ort = Zeilenanfang(Text, i);
+                int Von = 0, Bis = 0;
+                const QString Hier = T->textAtOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+                Bei << QStringLiteral("%1 %2 %3").arg(Hier).arg(Von).arg(Bis);
+                Erwartet << QStringLiteral("%1 %2 %3").arg(Zeilen[i]).arg(Ort).arg(Ort + Zeilen[i].size());
+                Nach << T->textAfterOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+                ErwartetNach << (i + 1 < Zeilen.size() ? Zeilen[i + 1] : QString());
+                Vor << T->textBeforeOffset(Ort, QAccessible::LineBoundary, &Von, &Bis);
+                ErwartetVor << (i > 0 ? Zeilen[i - 1] : QString());
+                Unten << T->textAtOffset(T->cursorPosition(), QAccessible::LineBoundary, &Von, &Bis);
+                QTest::keyClick(R->RichEdit1, Qt::Key_Down);
+            }
+            Ganz = T->text(0, T->characterCount());
+            QTest::keyClick(Dlg, Qt::Key_Escape);
+        });
+        QCOMPARE(Bei, Erwartet);
+        QCOMPARE(Nach, ErwartetNach);
+        QCOMPARE(Vor, ErwartetVor);
+        QCOMPARE(Unten, Zeilen);
+        QCOMPARE(Ganz, Text);
+        QCOMPARE(R->Text(), Bericht);
+    }
+
     // A lifetime's report, saved as Unicode text, is the report text.
     void HundertJahreGespeichert()
     {

@@ -2,6 +2,7 @@
 
 #include "LuLayout.h"
 #include "LuListBox.h"
+#include "Kommentarsuche.h"
 #include "LuUtils.h"
 #include "Plattform.h"
 #include "TDaten.h"
@@ -16,20 +17,6 @@
 namespace {
 // The hit list's name for the screen reader before a search of this showing.
 const QString KeineSucheName = QStringLiteral("Gefundene Tage");
-}
-
-QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS)
-{
-    // Upper-cased by German rules, so ä finds Ä and strasse finds Straße. They are
-    // Unicode's own mapping, which QString applies without the locale's slower round trip.
-    const QString Muster = GenauS ? AMuster : AMuster.toUpper();
-    QList<int> Treffer;
-    for (int i = 0; i < ADaten.Count(); ++i) {
-        const QString& Kommentar = ADaten.Tag(i).Kommentar;
-        if ((GenauS ? Kommentar.contains(Muster) : Kommentar.toUpper().contains(Muster)))
-            Treffer << i;
-    }
-    return Treffer;
 }
 
 TSuchenForm::TSuchenForm(QWidget* AParent)

@@ -46,7 +46,3 @@ protected:
     void showEvent(QShowEvent* AEvent) override;  // FormShow
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;  // the Enter keys
 };
-
-// The indexes of the days whose comment holds AMuster, oldest day first;
-// GenauS: upper and lower case differ.
-QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS);

@@ -9,6 +9,7 @@
 #include "ReAnsicht.h"
 #include "Suchen.h"
 #include "Uebersicht.h"
+#include "Uebersichtstage.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -51,25 +52,9 @@ void TForm1::MenuAktTagesansichtClick(int ATag)
     if (FTagNr == 0)
         return;
     MerkActiveControl = QApplication::focusWidget();
-    QString Bericht;
-    {
-        // The field names first, so the days added are padded to them.
-        TDaten Auswahl;
-        Auswahl.Felder = Daten.Felder;
-        const TTag& Tag = Daten.Tag(FTagNr - 1);
-        if (ATag == 1) {
-            Auswahl.Add(Tag);
-        } else if (ATag == 2) {
-            const int Montag = Wochenmontag(Tag.Datum);
-            for (int i = 0; i < Daten.Count(); ++i) {
-                if (Daten.Tag(i).Datum >= Montag && Daten.Tag(i).Datum <= Montag + 6)
-                    Auswahl.Add(Daten.Tag(i));
-            }
-        } else {
-            Auswahl.Assign(Daten);
-        }
-        Bericht = Auswahl.TabellenStr();
-    }
+    const TUebersichtArt Art = ATag == 1 ? TUebersichtArt::Tag : ATag == 2 ? TUebersichtArt::Woche : TUebersichtArt::Alle;
+    // The chosen days live only until their text is built.
+    const QString Bericht = Uebersichtstage(Daten, FTagNr - 1, Art).TabellenStr();
     const QString& Titel = UebersichtTitel[size_t(std::clamp(ATag, 1, 3) - 1)];
     ReAnsichtForm->setWindowTitle(Titel.contains(QLatin1String("%1")) ? Titel.arg(Edit(0)->text()) : Titel);
     ReAnsichtForm->SchriftartZuweisen();

@@ -3,60 +3,69 @@
 #include "LuLayout.h"
 #include "LuUtilsGui.h"
 
-#include <QDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-bool SchriftfarbeWaehlen(QWidget* AParent, TSchriftart& ASchrift)
+// The frame stays QDialog's own: the layouts, not the fixed layout rules, size this one.
+TSchriftfarbeForm::TSchriftfarbeForm(QWidget* AParent, const TSchriftart& ASchrift)
+    : TLuDialog("SchriftfarbeForm", AParent, {})
 {
-    QDialog D(AParent);
-    D.setWindowTitle(QStringLiteral("Schriftfarbe wählen"));
-    auto* Liste = new QListWidget(&D);
+    setWindowTitle(QStringLiteral("Schriftfarbe wählen"));
+    Liste = new QListWidget(this);
     Liste->setAccessibleName(QStringLiteral("Schriftfarbe"));
     QFont Listenschrift = ASchrift.Font;
     Listenschrift.setUnderline(false);
     Listenschrift.setStrikeOut(false);
     Liste->setFont(Listenschrift);
-    struct TWahl {
-        quint32 Code;
-        QColor Farbe;
-    };
-    QList<TWahl> Wahlen;
     Liste->addItem(QStringLiteral("Fenstertextfarbe des Systems"));
     TSchriftart System;
     FarbCodeSetzen(System, Fenstertextfarbe);
-    Wahlen.append({Fenstertextfarbe, System.Farbe});
+    FWahlen.append({Fenstertextfarbe, System.Farbe});
     const int Zeile = Farbzeile(ASchrift.Farbe);
     const bool EigeneS = ASchrift.Systemfarbe == 0 && Zeile < 0;
     if (EigeneS) {
         Liste->addItem(QStringLiteral("Bisherige Farbe %1").arg(Farbname(ASchrift.Farbe)));
-        Wahlen.append({0, ASchrift.Farbe});
+        FWahlen.append({0, ASchrift.Farbe});
     }
-    const int ErsteZeile = int(Wahlen.size());  // the list's first colour
+    const int ErsteZeile = int(FWahlen.size());  // the list's first colour
     for (const TFarbeintrag& E : Farbliste) {
         Liste->addItem(QString::fromUtf16(E.Name));
-        Wahlen.append({0, QColor(E.Farbe)});
+        FWahlen.append({0, QColor(E.Farbe)});
     }
     Liste->setCurrentRow(ASchrift.Systemfarbe != 0 ? 0 : EigeneS ? 1 : ErsteZeile + Zeile);
-    auto* Ok = new QPushButton(QStringLiteral("O&K"), &D);
-    auto* Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), &D);
-    Ok->setDefault(true);
-    QObject::connect(Ok, &QPushButton::clicked, &D, &QDialog::accept);
-    QObject::connect(Abbrechen, &QPushButton::clicked, &D, &QDialog::reject);
+    Ok = Knopf("Ok");
+    Ok->setText(QStringLiteral("O&K"));
+    Abbrechen = Knopf("Abbrechen");
+    Abbrechen->setText(QStringLiteral("&Abbrechen"));
+    OkAbbrechen(Ok, Abbrechen);
     auto* Knoepfe = new QHBoxLayout;
     Knoepfe->addStretch();
     Knoepfe->addWidget(Ok);
     Knoepfe->addWidget(Abbrechen);
-    auto* Aufbau = new QVBoxLayout(&D);
+    auto* Aufbau = new QVBoxLayout(this);
     Aufbau->addWidget(Liste);
     Aufbau->addLayout(Knoepfe);
+}
+
+void TSchriftfarbeForm::Fokussieren()
+{
     Liste->setFocus();
-    if (ModalZeigen(D) != QDialog::Accepted || Liste->currentRow() < 0)
+}
+
+bool TSchriftfarbeForm::Uebernehmen(TSchriftart& ASchrift) const
+{
+    if (Liste->currentRow() < 0)
         return false;
-    const TWahl& W = Wahlen[Liste->currentRow()];
+    const TWahl& W = FWahlen[Liste->currentRow()];
     ASchrift.Systemfarbe = W.Code;
     ASchrift.Farbe = W.Farbe;
     return true;
+}
+
+bool SchriftfarbeWaehlen(QWidget* AParent, TSchriftart& ASchrift)
+{
+    TSchriftfarbeForm D(AParent, ASchrift);
+    return ModalZeigen(D) == QDialog::Accepted && D.Uebernehmen(ASchrift);
 }

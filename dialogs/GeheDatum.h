@@ -1,13 +1,13 @@
 #pragma once
 // The dialog in which the user picks the date of a new, moved or copied day.
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QLabel;
 class QPushButton;
 class TDatePicker;
 
-class TGeheDatumForm : public QDialog {
+class TGeheDatumForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -19,14 +19,12 @@ public:
     QPushButton* Button2;
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
     // The caller's protocol: the caption by ANr (1 new, 2 move, else copy), the
     // user font, the date, modal showing. The chosen day number after OK, else 0.
     int DatumEingeben(int ADatum, int ANr);
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Fokussieren() override;
 };

@@ -234,6 +234,12 @@ protected:
 private:
     void FormShow();
     void MenusErstellen();
+    void DateiErstellen();
+    void SprungErstellen();
+    // The rule of every menu command, run by the opened menu or by its shortcut (a shortcut
+    // fires without the menu's aboutToShow): the menu's update first, which stores the edit
+    // boxes and decides what is enabled; true when AItem is still enabled after it.
+    bool Ausfuehrbar(QMenu* AMenu, QAction* AItem);
     QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, void (TForm1::*ABefehl)());
     QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, std::function<void()> ABefehl);
     void Freigeben(QAction* AItem, bool AFreiS);

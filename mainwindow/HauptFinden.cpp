@@ -1,8 +1,7 @@
-// Go to a day picked from the list of all days or found by its comment, and the overviews.
+// The finding commands of the menu "Aktionen": a day found by its comment, and the overviews.
 
 #include "Haupt.h"
 
-#include "Datumliste.h"
 #include "LuListBox.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
@@ -13,22 +12,6 @@
 
 #include <QApplication>
 #include <algorithm>
-
-void TForm1::MenuSprungGeheZuTagClick()
-{
-    MerkActiveControl = QApplication::focusWidget();
-    DatumlisteForm->SchriftartZuweisen();
-    TListBox* Liste = DatumlisteForm->ListBox1;
-    Liste->setItems(TextZeilen(Daten.Datumliste()));
-    // Newest first: line 0 is the last day, the day on show is line Count − TagNr.
-    Liste->setCurrentRow(Daten.Count() - FTagNr);
-    if (ModalZeigen(*DatumlisteForm) != QDialog::Accepted) {
-        SetActiveControl();
-        return;
-    }
-    // No line selected (−1) gives one day past the last, which TagNr clamps.
-    GeheZuTag(Daten.Count() - Liste->currentRow() - 1);
-}
 
 void TForm1::MenuAktSucheClick()
 {

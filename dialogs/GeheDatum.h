@@ -7,6 +7,9 @@ class QLabel;
 class QPushButton;
 class TDatePicker;
 
+// What the date is chosen for; it gives the dialog its caption.
+enum TDatumZweck { DatumNeu = 1, DatumVerschieben = 2, DatumKopieren = 3 };
+
 class TGeheDatumForm : public TLuDialog {
     Q_OBJECT
 
@@ -21,7 +24,7 @@ public:
     void CaptionZuweisen();
     void SchalterEinrichten() override;
 
-    // The caller's protocol: the caption by ANr (1 new, 2 move, else copy), the
+    // The caller's protocol: the caption by ANr (a TDatumZweck; any other number: copy), the
     // user font, the date, modal showing. The chosen day number after OK, else 0.
     int DatumEingeben(int ADatum, int ANr);
 

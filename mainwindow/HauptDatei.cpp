@@ -27,18 +27,18 @@ void TForm1::DateiErstellen()
     MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("&Drucken"));
     MenuDateiDrucken->setObjectName(QStringLiteral("MenuDateiDrucken"));
     // No shortcuts: the update ran when "Datei" opened; it runs again before the command.
-    const auto Drucken = [this](const QString& AText, int ATag) {
+    const auto Drucken = [this](const QString& AText, TUebersichtArt AArt) {
         QAction* A = MenuDateiDrucken->addAction(AText);
-        A->setData(ATag);
-        connect(A, &QAction::triggered, this, [this, ATag] {
+        A->setData(int(AArt));
+        connect(A, &QAction::triggered, this, [this, AArt] {
             if (Ausfuehrbar(MenuDatei, MenuDateiDrucken->menuAction()))
-                MenuAktTagesansichtClick(ATag);
+                MenuAktTagesansichtClick(AArt);
         });
         return A;
     };
-    MenuDateiDruckenTagesansicht = Drucken(QStringLiteral("Übersicht des &Tages..."), 1);
-    MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), 2);
-    MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), 3);
+    MenuDateiDruckenTagesansicht = Drucken(QStringLiteral("Übersicht des &Tages..."), TUebersichtArt::Tag);
+    MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), TUebersichtArt::Woche);
+    MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), TUebersichtArt::Alle);
     MenuDatei->addSeparator();
     MenuDateiClose = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4,
                             &TForm1::MenuDateiCloseClick);

@@ -11,7 +11,6 @@
 #include "Uebersichtstage.h"
 
 #include <QApplication>
-#include <algorithm>
 
 void TForm1::MenuAktSucheClick()
 {
@@ -30,15 +29,14 @@ void TForm1::MenuAktSucheClick()
         SetActiveControl();
 }
 
-void TForm1::MenuAktTagesansichtClick(int ATag)
+void TForm1::MenuAktTagesansichtClick(TUebersichtArt AArt)
 {
     if (FTagNr == 0)
         return;
     MerkActiveControl = QApplication::focusWidget();
-    const TUebersichtArt Art = ATag == 1 ? TUebersichtArt::Tag : ATag == 2 ? TUebersichtArt::Woche : TUebersichtArt::Alle;
     // The chosen days live only until their text is built.
-    const QString Bericht = Uebersichtstage(Daten, FTagNr - 1, Art).TabellenStr();
-    const QString& Titel = UebersichtTitel[size_t(std::clamp(ATag, 1, 3) - 1)];
+    const QString Bericht = Uebersichtstage(Daten, FTagNr - 1, AArt).TabellenStr();
+    const QString& Titel = UebersichtTitel[size_t(AArt) - 1];
     ReAnsichtForm->setWindowTitle(Titel.contains(QLatin1String("%1")) ? Titel.arg(Edit(0)->text()) : Titel);
     ReAnsichtForm->SchriftartZuweisen();
     ReAnsichtForm->setText(Bericht);

@@ -126,6 +126,8 @@ TForm1::TForm1(const QString& AStartDatei)
 
 TForm1::~TForm1()
 {
+    // The children, destroyed after this, still move the focus: no row is shown for them then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // Removes the data folder only when nothing was put into it.
     QDir().rmdir(DatenOrdner());
 }

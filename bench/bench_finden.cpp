@@ -5,6 +5,7 @@
 #include "BenchMain.h"
 #include "Datumliste.h"
 #include "Haupt.h"
+#include "Kommentarsuche.h"
 #include "LuListBox.h"
 #include "Suchen.h"
 #include "Tagebuch.h"

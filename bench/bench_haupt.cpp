@@ -1,8 +1,8 @@
 // From creating the main window to the diary on show (start step done), for an
 // empty start and a ten-year diary, next to creating and showing a bare QMainWindow.
 
+#include "BenchMain.h"
 #include "Haupt.h"
-#include "LuUtils.h"
 #include "Tagebuch.h"
 
 #include <QApplication>
@@ -53,13 +53,4 @@ BENCHMARK(LeererStart)->Unit(benchmark::kMillisecond);
 BENCHMARK(ZehnJahre)->Unit(benchmark::kMillisecond);
 BENCHMARK(LeeresQtFenster)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    DatumsnamenAnpassen();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MEROVAN_BENCH_MAIN()

@@ -90,7 +90,7 @@ void FarbCodeSetzen(TSchriftart& ASchrift, quint32 ACode)
 
 TSchriftart& Benutzerschrift()
 {
-    static TSchriftart Schrift{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
+    static TSchriftart Schrift{QFont(StandardSchriftname, StandardSchriftgrad), Qt::black};
     return Schrift;
 }
 

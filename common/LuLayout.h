@@ -47,6 +47,10 @@ inline constexpr quint32 Fenstertextfarbe = 0xFF000008;
 quint32 FarbCode(const TSchriftart& ASchrift);
 void FarbCodeSetzen(TSchriftart& ASchrift, quint32 ACode);
 
+// The user font until the settings name another, and where they name none.
+inline const QString StandardSchriftname = QStringLiteral("Courier New");
+inline constexpr int StandardSchriftgrad = 12;
+
 // Shared by all windows for the life of the main window.
 TSchriftart& Benutzerschrift();
 QColor& Hintergrundfarbe();

@@ -5,6 +5,7 @@
 #include "LuFokus.h"
 #include "LuUtils.h"
 #include "LuZugang.h"
+#include "Plattform.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -105,20 +106,19 @@ bool DesktopOeffnen(const QUrl& AUrl)
 int ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
                  const QString&, int)
 {
-    constexpr int Erfolg = 42, NichtGefunden = 2, KeineZuordnung = 31;
     const QUrl Url(ADatei);
     if (Url.isValid() && Url.scheme().size() > 1) {  // one letter is a Windows drive
-        return DesktopOeffnen(Url) ? Erfolg : KeineZuordnung;
+        return DesktopOeffnen(Url) ? ShellErfolg : ShellKeineZuordnung;
     }
     const QFileInfo Info(ADatei);
     if (!Info.exists())
-        return NichtGefunden;
+        return ShellNichtGefunden;
     if (Info.isFile() && Info.isExecutable()) {
         return QProcess::startDetached(Info.absoluteFilePath(), QProcess::splitCommand(AParameter), AOrdner)
-            ? Erfolg
-            : NichtGefunden;
+            ? ShellErfolg
+            : ShellNichtGefunden;
     }
-    return DesktopOeffnen(QUrl::fromLocalFile(Info.absoluteFilePath())) ? Erfolg : KeineZuordnung;
+    return DesktopOeffnen(QUrl::fromLocalFile(Info.absoluteFilePath())) ? ShellErfolg : ShellKeineZuordnung;
 }
 
 namespace {
@@ -239,16 +239,17 @@ QByteArray RtfText(const QString& AText, const TSchriftart* ASchrift)
     return R;
 }
 
-QByteArray TextKodiert(const QString& AText, int AFormat, const TSchriftart* ASchrift)
+QByteArray TextKodiert(const QString& AText, TTextFormat AFormat, const TSchriftart* ASchrift)
 {
     switch (AFormat) {
-    case 0:
-    case 1:
+    case TTextFormat::AnsiText:
+    case TTextFormat::Ansi:
         return AnsiKodiert(MitCrLf(AText));
-    case 3:
+    case TTextFormat::Rtf:
         return RtfText(AText, ASchrift);
-    case 4:
+    case TTextFormat::Utf8:
         return "\xEF\xBB\xBF" + MitCrLf(AText).toUtf8();
+    case TTextFormat::Unicode:
     default: {
         const QString T = MitCrLf(AText);
         QByteArray A("\xFF\xFE", 2);
@@ -263,6 +264,12 @@ QByteArray TextKodiert(const QString& AText, int AFormat, const TSchriftart* ASc
 }
 
 bool TextSpeichern(const QString& ADatei, const QString& AText, int AFormat, const TSchriftart* ASchrift,
+                   QString* AFehler)
+{
+    return TextSpeichern(ADatei, AText, TTextFormat(AFormat), ASchrift, AFehler);
+}
+
+bool TextSpeichern(const QString& ADatei, const QString& AText, TTextFormat AFormat, const TSchriftart* ASchrift,
                    QString* AFehler)
 {
     // The same safe replacement as the diary's: a full disk never leaves a cut-off file reported as saved.

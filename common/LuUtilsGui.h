@@ -32,20 +32,24 @@ void FokusZurueck(QWidget* AControl);
 void AnDenAnfang(QPlainTextEdit* AEditor);
 
 // Opens a link, mail link or document with the desktop's handler, or starts a
-// program detached with its parameters. Above 32 means success; 2 = not found,
-// 31 = nothing can open it.
+// program detached with its parameters. One of the shell's results (Plattform.h).
 inline constexpr int SW_SHOWNORMAL = 1;
 int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
                  const QString& AVerb, int AAnzeige);
 
-// Export formats: 0 and 1 ANSI (Windows-1252), 2 and any other number UTF-16 LE
-// with byte order mark, 3 rich text in the given font, 4 UTF-8 with byte order mark.
+// The export formats by their numbers: 0 and 1 both ANSI (Windows-1252), 2 and any number
+// not listed UTF-16 LE with byte order mark, 3 rich text in the given font, 4 UTF-8 with byte order mark.
+enum class TTextFormat : int { AnsiText = 0, Ansi = 1, Unicode = 2, Rtf = 3, Utf8 = 4 };
+
 // False with the system's reason in AFehler when the file cannot be written.
+bool TextSpeichern(const QString& ADatei, const QString& AText, TTextFormat AFormat, const TSchriftart* ASchrift,
+                   QString* AFehler = nullptr);
+// The same by the format's number (0 to 255).
 bool TextSpeichern(const QString& ADatei, const QString& AText, int AFormat, const TSchriftart* ASchrift,
                    QString* AFehler = nullptr);
 
 // The bytes TextSpeichern writes.
-QByteArray TextKodiert(const QString& AText, int AFormat, const TSchriftart* ASchrift);
+QByteArray TextKodiert(const QString& AText, TTextFormat AFormat, const TSchriftart* ASchrift);
 QByteArray RtfText(const QString& AText, const TSchriftart* ASchrift);
 
 // Loads Qt's German translation, so the platform's dialogs and key names speak German.

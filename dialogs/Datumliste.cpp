@@ -7,24 +7,17 @@
 #include <QScreen>
 
 TDatumlisteForm::TDatumlisteForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("DatumlisteForm", AParent)
 {
-    setObjectName(QStringLiteral("DatumlisteForm"));
     ListBox1 = new TListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     // A list is not named by a label; the screen reader says this when the list takes the focus.
     ListBox1->setAccessibleName(QStringLiteral("Gehe zu Tag"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
     // Enter in the list is OK; Enter on a focused button presses that button.
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(ListBox1, Button1);
-    setTabOrder(Button1, Button2);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    OkAbbrechen(Button1, Button2);
+    Tabfolge({ListBox1, Button1, Button2});
     CaptionZuweisen();
 }
 
@@ -33,11 +26,6 @@ void TDatumlisteForm::CaptionZuweisen()
     setWindowTitle(QStringLiteral("Gehe zu Tag"));
     Button1->setText(QStringLiteral("O&K"));
     Button2->setText(QStringLiteral("&Abbrechen"));
-}
-
-void TDatumlisteForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
 }
 
 void TDatumlisteForm::SchalterEinrichten()
@@ -55,15 +43,8 @@ void TDatumlisteForm::SchalterEinrichten()
     FensterEinrichten();
 }
 
-void TDatumlisteForm::FensterEinrichten()
+void TDatumlisteForm::Fokussieren()
 {
-    DialogPlatzieren(this);
-}
-
-void TDatumlisteForm::showEvent(QShowEvent* AEvent)
-{
-    SchalterEinrichten();
-    QDialog::showEvent(AEvent);
     ListBox1->scrollTo(ListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);
     ListBox1->setFocus(Qt::OtherFocusReason);
 }

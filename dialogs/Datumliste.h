@@ -2,12 +2,12 @@
 // The dialog "Gehe zu Tag": every day of the diary, newest first, to pick the
 // day to go to. The caller fills the list and selects the day on show.
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QPushButton;
 class TListBox;
 
-class TDatumlisteForm : public QDialog {
+class TDatumlisteForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -18,10 +18,8 @@ public:
     QPushButton* Button2;
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Fokussieren() override;
 };

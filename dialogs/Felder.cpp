@@ -35,9 +35,8 @@ QString FelderBereinigt(const QString& AText)
 }
 
 TFelderForm::TFelderForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("FelderForm", AParent)
 {
-    setObjectName(QStringLiteral("FelderForm"));
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -45,17 +44,11 @@ TFelderForm::TFelderForm(QWidget* AParent)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);
     RichEdit1->installEventFilter(this);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
+    OkAbbrechen(Button1, Button2);
     connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TFelderForm::RichEdit1Change);
-    setTabOrder(RichEdit1, Button1);
-    setTabOrder(Button1, Button2);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    Tabfolge({RichEdit1, Button1, Button2});
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -116,11 +109,6 @@ void TFelderForm::CaptionZuweisen()
     Button2->setText(QStringLiteral("&Abbrechen"));
 }
 
-void TFelderForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
-}
-
 void TFelderForm::SchalterEinrichten()
 {
     // 125 wide, so the client is 625 wide; wider only when a large font would cut a caption.
@@ -137,11 +125,6 @@ void TFelderForm::SchalterEinrichten()
     Button2->move(Button2->x(), KnopfOben);
     setFixedSize(Breite, Button1->y() + Button1->height() + DialogRand);
     FensterEinrichten();
-}
-
-void TFelderForm::FensterEinrichten()
-{
-    DialogPlatzieren(this);
 }
 
 void TFelderForm::RichEdit1Change()
@@ -176,12 +159,14 @@ void TFelderForm::done(int AErgebnis)
     QDialog::done(AErgebnis);
 }
 
-void TFelderForm::showEvent(QShowEvent* AEvent)
+void TFelderForm::Vorbereiten()
 {
-    SchalterEinrichten();
     // The screen reader says what is being edited when the editor takes the focus.
     RichEdit1->setAccessibleName(windowTitle());
-    QDialog::showEvent(AEvent);
+}
+
+void TFelderForm::Fokussieren()
+{
     AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
 }

@@ -2,14 +2,14 @@
 // The dialog in which the user edits the field names, one per line, or the
 // comment of the day on show.
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-class TFelderForm : public QDialog {
+class TFelderForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -40,9 +40,7 @@ public:
     int Zeilenzahl() const;
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
 public Q_SLOTS:
     void RichEdit1Change();
@@ -50,7 +48,8 @@ public Q_SLOTS:
     void done(int AErgebnis) override;  // FormCloseQuery, then the close
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Vorbereiten() override;
+    void Fokussieren() override;
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
 };
 

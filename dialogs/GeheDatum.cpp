@@ -11,25 +11,18 @@
 #include <cmath>
 
 TGeheDatumForm::TGeheDatumForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("GeheDatumForm", AParent)
     , Label1(new QLabel(this))
 {
-    setObjectName(QStringLiteral("GeheDatumForm"));
     Label1->setObjectName(QStringLiteral("Label1"));
     DatePicker = new TDatePicker(this);
     DatePicker->setObjectName(QStringLiteral("DatePicker"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
+    OkAbbrechen(Button1, Button2);
     // The label names the date box for the screen reader and Alt+D leads to it.
     Label1->setBuddy(DatePicker);
-    setTabOrder(DatePicker, Button1);
-    setTabOrder(Button1, Button2);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    Tabfolge({DatePicker, Button1, Button2});
 
     DatePicker->setMinDatum(ErstesDatum);
     DatePicker->setMaxDatum(LetztesDatum);
@@ -41,11 +34,6 @@ void TGeheDatumForm::CaptionZuweisen()
     Label1->setText(QStringLiteral("&Datum:"));
     Button1->setText(QStringLiteral("O&K"));
     Button2->setText(QStringLiteral("&Abbrechen"));
-}
-
-void TGeheDatumForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
 }
 
 void TGeheDatumForm::SchalterEinrichten()
@@ -70,23 +58,16 @@ void TGeheDatumForm::SchalterEinrichten()
     FensterEinrichten();
 }
 
-void TGeheDatumForm::FensterEinrichten()
+void TGeheDatumForm::Fokussieren()
 {
-    DialogPlatzieren(this);
-}
-
-void TGeheDatumForm::showEvent(QShowEvent* AEvent)
-{
-    SchalterEinrichten();
-    QDialog::showEvent(AEvent);
     DatePicker->setFocus(Qt::OtherFocusReason);
 }
 
 int TGeheDatumForm::DatumEingeben(int ADatum, int ANr)
 {
-    setWindowTitle(ANr == 1   ? QStringLiteral("Neues Datum wählen")
-                   : ANr == 2 ? QStringLiteral("Neues Datum zum Verschieben wählen")
-                              : QStringLiteral("Neues Datum zum Kopieren wählen"));
+    setWindowTitle(ANr == DatumNeu            ? QStringLiteral("Neues Datum wählen")
+                   : ANr == DatumVerschieben ? QStringLiteral("Neues Datum zum Verschieben wählen")
+                                             : QStringLiteral("Neues Datum zum Kopieren wählen"));
     SchriftartZuweisen();
     DatePicker->setDatum(ADatum);
     if (ModalZeigen(*this) != QDialog::Accepted)

@@ -1,13 +1,16 @@
 #pragma once
 // The dialog in which the user picks the date of a new, moved or copied day.
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QLabel;
 class QPushButton;
 class TDatePicker;
 
-class TGeheDatumForm : public QDialog {
+// What the date is chosen for; it gives the dialog its caption.
+enum TDatumZweck { DatumNeu = 1, DatumVerschieben = 2, DatumKopieren = 3 };
+
+class TGeheDatumForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -19,14 +22,12 @@ public:
     QPushButton* Button2;
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
-    // The caller's protocol: the caption by ANr (1 new, 2 move, else copy), the
+    // The caller's protocol: the caption by ANr (a TDatumZweck; any other number: copy), the
     // user font, the date, modal showing. The chosen day number after OK, else 0.
     int DatumEingeben(int ADatum, int ANr);
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Fokussieren() override;
 };

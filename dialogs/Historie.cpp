@@ -12,9 +12,8 @@
 #include <QVBoxLayout>
 
 THistorieForm::THistorieForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("HistorieForm", AParent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("HistorieForm"));
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
@@ -28,7 +27,6 @@ THistorieForm::THistorieForm(QWidget* AParent)
     Aufbau->addWidget(RichEdit1);
     setWindowTitle(QStringLiteral("Programm-Änderungen - %1").arg(ProgrammTitel));
     RichEdit1->setAccessibleName(QStringLiteral("Programm-Änderungen"));
-    setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 }
 
 bool THistorieForm::Laden(const QString& ADatei, QString* AFehler)
@@ -40,23 +38,16 @@ bool THistorieForm::Laden(const QString& ADatei, QString* AFehler)
     return true;
 }
 
-void THistorieForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
-}
-
 void THistorieForm::SchalterEinrichten()
 {
     // Three quarters of the screen, so the user font has room to wrap the lines.
     const QRect Schirm = screen()->availableGeometry();
     resize(Schirm.width() * 3 / 4, Schirm.height() * 3 / 4);
-    DialogPlatzieren(this);
+    FensterEinrichten();
 }
 
-void THistorieForm::showEvent(QShowEvent* AEvent)
+void THistorieForm::Fokussieren()
 {
-    SchalterEinrichten();
-    QDialog::showEvent(AEvent);
     AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
 }

@@ -2,11 +2,11 @@
 // The change history "History.txt" in a read-only text window of the program's
 // own, in the user font and background colour.
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QPlainTextEdit;
 
-class THistorieForm : public QDialog {
+class THistorieForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -16,10 +16,9 @@ public:
 
     // Reads the file (UTF-8); false with the reason in AFehler when it cannot be read.
     bool Laden(const QString& ADatei, QString* AFehler = nullptr);
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
+    void SchalterEinrichten() override;
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;
+    void Fokussieren() override;
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
 };

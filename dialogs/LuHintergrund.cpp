@@ -7,24 +7,17 @@
 #include <QScreen>
 
 THintergrundForm::THintergrundForm(QWidget* AOwner, int ABtnWidth, int ARand)
-    : QDialog(AOwner)
+    : TLuDialog("HintergrundForm", AOwner)
     , FBtnWidth(ABtnWidth)
     , FRand(ARand)
 {
-    setObjectName(QStringLiteral("HintergrundForm"));
     ListBox1 = new TListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(QStringLiteral("Schrifthintergrund"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(ListBox1, Button1);
-    setTabOrder(Button1, Button2);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
+    OkAbbrechen(Button1, Button2);
+    Tabfolge({ListBox1, Button1, Button2});
     CaptionZuweisen(QStringLiteral("Schrifthintergrund wählen"), QStringLiteral("O&K"), QStringLiteral("&Abbrechen"));
 }
 
@@ -91,16 +84,13 @@ void THintergrundForm::SchalterEinrichten()
     FensterEinrichten();
 }
 
-void THintergrundForm::FensterEinrichten()
+void THintergrundForm::Vorbereiten()
 {
-    DialogPlatzieren(this);
+    MerkItemIndex = HintergrundNr();
 }
 
-void THintergrundForm::showEvent(QShowEvent* AEvent)
+void THintergrundForm::Fokussieren()
 {
-    SchalterEinrichten();
-    MerkItemIndex = HintergrundNr();
-    QDialog::showEvent(AEvent);
     ListBox1->setFocus(Qt::OtherFocusReason);
 }
 

@@ -4,12 +4,12 @@
 
 #include "Schriftart.h"
 
-#include <QDialog>
+#include "LuDialog.h"
 
 class QPushButton;
 class TListBox;
 
-class THintergrundForm : public QDialog {
+class THintergrundForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -31,14 +31,14 @@ public:
 
     void CaptionZuweisen(const QString& ACaption, const QString& ABtn1Caption, const QString& ABtn2Caption);
     void SchriftartZuweisen(const TSchriftart& AFont, const QColor& AColor);
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
 public Q_SLOTS:
     void done(int AErgebnis) override;  // FormClose: Cancel puts the selection back
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Vorbereiten() override;
+    void Fokussieren() override;
 
 private:
     int FBtnWidth;

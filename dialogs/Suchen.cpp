@@ -2,6 +2,7 @@
 
 #include "LuLayout.h"
 #include "LuListBox.h"
+#include "Kommentarsuche.h"
 #include "LuUtils.h"
 #include "Plattform.h"
 #include "TDaten.h"
@@ -18,24 +19,9 @@ namespace {
 const QString KeineSucheName = QStringLiteral("Gefundene Tage");
 }
 
-QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS)
-{
-    // Upper-cased by German rules, so ä finds Ä and strasse finds Straße. They are
-    // Unicode's own mapping, which QString applies without the locale's slower round trip.
-    const QString Muster = GenauS ? AMuster : AMuster.toUpper();
-    QList<int> Treffer;
-    for (int i = 0; i < ADaten.Count(); ++i) {
-        const QString& Kommentar = ADaten.Tag(i).Kommentar;
-        if ((GenauS ? Kommentar.contains(Muster) : Kommentar.toUpper().contains(Muster)))
-            Treffer << i;
-    }
-    return Treffer;
-}
-
 TSuchenForm::TSuchenForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("SuchenForm", AParent)
 {
-    setObjectName(QStringLiteral("SuchenForm"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(this);
@@ -44,27 +30,18 @@ TSuchenForm::TSuchenForm(QWidget* AParent)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     ListBox1 = new TListBox(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
+    Button3 = Knopf("Button3");
     // No default button: Enter searches in the edit box and on the check box,
     // closes with OK in the list, and presses a button that has the focus.
     connect(Button1, &QPushButton::clicked, this, &TSuchenForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    OkAbbrechen(Button2, Button3, false);
     connect(Edit1, &QLineEdit::textChanged, this, &TSuchenForm::Edit1Change);
     Label1->setBuddy(Edit1);
     for (QWidget* W : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(ListBox1)})
         W->installEventFilter(this);
-    setTabOrder(Edit1, CheckBox1);
-    setTabOrder(CheckBox1, ListBox1);
-    setTabOrder(ListBox1, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    Tabfolge({Edit1, CheckBox1, ListBox1, Button1, Button2, Button3});
 
     CaptionZuweisen();
     ListBox1->setAccessibleName(KeineSucheName);
@@ -80,11 +57,6 @@ void TSuchenForm::CaptionZuweisen()
     Button1->setText(QStringLiteral("S&uchen"));
     Button2->setText(QStringLiteral("O&K"));
     Button3->setText(QStringLiteral("&Schließen"));
-}
-
-void TSuchenForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
 }
 
 void TSuchenForm::SchalterEinrichten()
@@ -126,21 +98,18 @@ void TSuchenForm::SchalterEinrichten()
     FensterEinrichten();
 }
 
-void TSuchenForm::FensterEinrichten()
+void TSuchenForm::Vorbereiten()
 {
-    DialogPlatzieren(this);
-}
-
-void TSuchenForm::showEvent(QShowEvent* AEvent)
-{
-    SchalterEinrichten();
     ListBox1->setItems({});
     TagNrIndex.clear();
     ListBox1->setAccessibleName(KeineSucheName);
     Edit1->setText(SuchStr);
     Edit1Change();
     Button2->setEnabled(false);
-    QDialog::showEvent(AEvent);
+}
+
+void TSuchenForm::Fokussieren()
+{
     Edit1->setFocus(Qt::OtherFocusReason);
     Edit1->selectAll();
 }

@@ -2,7 +2,7 @@
 // The dialog "Suche Kommentar": finds the days whose comment holds a text and
 // lets the user pick one of them.
 
-#include <QDialog>
+#include "LuDialog.h"
 #include <QStringList>
 
 class QCheckBox;
@@ -12,7 +12,7 @@ class QPushButton;
 class TListBox;
 class TDaten;
 
-class TSuchenForm : public QDialog {
+class TSuchenForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -34,19 +34,14 @@ public:
     QString SuchStr;
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
 
 public Q_SLOTS:
     void Edit1Change();
     void Button1Click();  // the search
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Vorbereiten() override;
+    void Fokussieren() override;
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;  // the Enter keys
 };
-
-// The indexes of the days whose comment holds AMuster, oldest day first;
-// GenauS: upper and lower case differ.
-QList<int> KommentarTreffer(const TDaten& ADaten, const QString& AMuster, bool GenauS);

@@ -49,7 +49,7 @@ TForm1::TForm1(const QString& AStartDatei)
     connect(&FFokusUhr, &QTimer::timeout, this, &TForm1::FokusAnkommen);
     setCentralWidget(FRollen);
     // The row with the focus is always fully on the screen, however it got the focus.
-    FZeileZeigen = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) { ZeileZeigen(ANeu); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ANeu) { ZeileZeigen(ANeu); });
 
     // Creation order matters: the rows are walked in it.
     for (int k = 1; k <= 10; ++k) {
@@ -131,8 +131,8 @@ TForm1::TForm1(const QString& AStartDatei)
 
 TForm1::~TForm1()
 {
-    // The window's own destruction moves the focus; by then there is no TForm1 to show a row.
-    disconnect(FZeileZeigen);
+    // The children, destroyed after this, still move the focus: no row is shown for them then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     // Removes the data folder only when nothing was put into it.
     QDir().rmdir(DatenOrdner());
 }

@@ -4,6 +4,7 @@
 
 #include "TDaten.h"
 #include "TFeldEdit.h"
+#include "Uebersichtstage.h"
 
 #include "Plattform.h"
 
@@ -181,7 +182,7 @@ public:
     void NeuerTag();
     void NeuerEintrag();
     bool FelderOk();
-    // The date dialog with ADatum and the caption of ANr; the chosen day, 0 when cancelled.
+    // The date dialog with ADatum and the caption of ANr (a TDatumZweck); the chosen day, 0 when cancelled.
     int DatumEingeben(int ADatum, int ANr);
     // Shows day ANr (0-based) at its last entry, the focus on the date line.
     void GeheZuTag(int ANr);
@@ -219,8 +220,8 @@ public Q_SLOTS:
     void MenuHilfeHistoryClick();
     void MenuHilfeMailClick();
     void MenuHilfeSpendenClick();
-    // The overview of the day on show (1), its week (2) or all days (3) in the report view.
-    void MenuAktTagesansichtClick(int ATag);
+    // The overview of the day on show, its week or all days in the report view.
+    void MenuAktTagesansichtClick(TUebersichtArt AArt);
     void Aktivieren();             // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 
@@ -234,6 +235,12 @@ protected:
 private:
     void FormShow();
     void MenusErstellen();
+    void DateiErstellen();
+    void SprungErstellen();
+    // The rule of every menu command, run by the opened menu or by its shortcut (a shortcut
+    // fires without the menu's aboutToShow): the menu's update first, which stores the edit
+    // boxes and decides what is enabled; true when AItem is still enabled after it.
+    bool Ausfuehrbar(QMenu* AMenu, QAction* AItem);
     QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, void (TForm1::*ABefehl)());
     QAction* Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, std::function<void()> ABefehl);
     void Freigeben(QAction* AItem, bool AFreiS);
@@ -254,7 +261,6 @@ private:
     // The box EditSetFocus passes the focus on to, and the clock of that hand-over.
     QPointer<TFeldEdit> FFokusZiel;
     QTimer FFokusUhr;
-    QMetaObject::Connection FZeileZeigen;
     void FokusAnkommen();
     static void TextZeigen(TFeldEdit* AEdit, const QString& AText);
     int StatusHoehe() const;

@@ -38,14 +38,16 @@ void TForm1::AktionenErstellen()
     MenuAktNeuerEintrag = Befehl(MenuAkt, QStringLiteral("Neuen &Eintrag des Tages erstellen"),
                                  Qt::CTRL | Qt::Key_E, &TForm1::MenuAktNeuerEintragClick);
     MenuAkt->addSeparator();
-    const auto Uebersicht = [this](const QString& AText, const QKeySequence& ATasten, int ATag) {
-        QAction* A = Befehl(MenuAkt, AText, ATasten, [this, ATag] { MenuAktTagesansichtClick(ATag); });
-        A->setData(ATag);
+    const auto Uebersicht = [this](const QString& AText, const QKeySequence& ATasten, TUebersichtArt AArt) {
+        QAction* A = Befehl(MenuAkt, AText, ATasten, [this, AArt] { MenuAktTagesansichtClick(AArt); });
+        A->setData(int(AArt));
         return A;
     };
-    MenuAktTagesansicht = Uebersicht(QStringLiteral("Übersicht des &Tages..."), Qt::CTRL | Qt::Key_T, 1);
-    MenuAktWochenansicht = Uebersicht(QStringLiteral("Übersicht einer Woche..."), Qt::CTRL | Qt::Key_W, 2);
-    MenuAktAlleansicht = Uebersicht(QStringLiteral("Übersicht &aller Tage..."), Qt::CTRL | Qt::Key_A, 3);
+    MenuAktTagesansicht = Uebersicht(QStringLiteral("Übersicht des &Tages..."), Qt::CTRL | Qt::Key_T, TUebersichtArt::Tag);
+    MenuAktWochenansicht
+        = Uebersicht(QStringLiteral("Übersicht einer Woche..."), Qt::CTRL | Qt::Key_W, TUebersichtArt::Woche);
+    MenuAktAlleansicht
+        = Uebersicht(QStringLiteral("Übersicht &aller Tage..."), Qt::CTRL | Qt::Key_A, TUebersichtArt::Alle);
     MenuAkt->addSeparator();
     MenuAktTagKopieren = Befehl(MenuAkt, QStringLiteral("Tag kopieren..."), Qt::CTRL | Qt::Key_C,
                                 &TForm1::MenuAktTagKopierenClick);
@@ -110,7 +112,7 @@ void TForm1::NeuerTag()
         return;
     int D = Plattform().Heute();
     for (;;) {
-        D = DatumEingeben(D, 1);
+        D = DatumEingeben(D, DatumNeu);
         if (D == 0) {
             if (Daten.Count() == 0) {
                 // Nothing began: the names just given go with the day that was not made.
@@ -263,7 +265,7 @@ void TForm1::TagVerschiebenOderKopieren(bool KopierenS)
         : QStringLiteral("%1 ist bereits vorhanden! \r\nSollen alle Einträge von %2 in %3 verschoben werden?");
     int D = FDatum;
     for (;;) {
-        D = DatumEingeben(D, KopierenS ? 3 : 2);
+        D = DatumEingeben(D, KopierenS ? DatumKopieren : DatumVerschieben);
         if (D == 0) {
             SetActiveControl();
             return;

@@ -1,4 +1,5 @@
-// Open, save, save as, close, and the question before changes could be lost.
+// The menu "Datei": open, save, save as, the overviews to print, close, quit; and the question
+// before changes could be lost.
 
 #include "Haupt.h"
 
@@ -10,6 +11,50 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+void TForm1::DateiErstellen()
+{
+    MenuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    MenuDatei->setObjectName(QStringLiteral("MenuDatei"));
+    MenuDateiOeffnen = Befehl(MenuDatei, QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O,
+                              &TForm1::MenuDateiOeffnenClick);
+    MenuDateiSpeichern = Befehl(MenuDatei, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S,
+                                &TForm1::MenuDateiSpeichernClick);
+    MenuDateiSpeichernUnter = Befehl(MenuDatei, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
+                                     &TForm1::MenuDateiSpeichernUnterClick);
+    MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("&Drucken"));
+    MenuDateiDrucken->setObjectName(QStringLiteral("MenuDateiDrucken"));
+    // No shortcuts: the update ran when "Datei" opened; it runs again before the command.
+    const auto Drucken = [this](const QString& AText, TUebersichtArt AArt) {
+        QAction* A = MenuDateiDrucken->addAction(AText);
+        A->setData(int(AArt));
+        connect(A, &QAction::triggered, this, [this, AArt] {
+            if (Ausfuehrbar(MenuDatei, MenuDateiDrucken->menuAction()))
+                MenuAktTagesansichtClick(AArt);
+        });
+        return A;
+    };
+    MenuDateiDruckenTagesansicht = Drucken(QStringLiteral("Übersicht des &Tages..."), TUebersichtArt::Tag);
+    MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), TUebersichtArt::Woche);
+    MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), TUebersichtArt::Alle);
+    MenuDatei->addSeparator();
+    MenuDateiClose = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4,
+                            &TForm1::MenuDateiCloseClick);
+    MenuDateiBeenden = Befehl(MenuDatei, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4,
+                              &TForm1::MenuDateiBeendenClick);
+}
+
+void TForm1::DateiMenuUpdate()
+{
+    EditInDaten();
+    const bool TagS = FTagNr != 0;
+    Freigeben(MenuDateiSpeichern, !Daten.Ident(SaveDaten));
+    Freigeben(MenuDateiClose, TagS);
+    Freigeben(MenuDateiDrucken->menuAction(), TagS);
+    Freigeben(MenuDateiSpeichernUnter, TagS);
+}
 
 bool IstOrdner(const QString& AFilename)
 {
@@ -102,8 +147,7 @@ bool TForm1::Speichern(bool SpeichernUnterS)
 
 bool TForm1::AenderungenGeklaert()
 {
-    DateiMenuUpdate();
-    if (!Freigegeben(MenuDateiSpeichern))
+    if (!Ausfuehrbar(MenuDatei, MenuDateiSpeichern))
         return true;
     switch (Plattform().Frage(QStringLiteral("Sollen die vorgenommenen Änderungen gespeichert werden?"), true)) {
     case TPlattform::TAntwort::Ja:

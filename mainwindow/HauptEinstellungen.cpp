@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -23,15 +25,52 @@ QSettings Einstellungen()
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Merovan"));
 }
 
-// A stored whole number, or nothing when it is absent or not a number.
-std::optional<qint64> Zahl(const QSettings& S, const QString& AName)
+// The stored values, in the order they are written, with their types and what an absent value
+// (or, for a number, one that is not a number) loads as. The file name's default is the data folder.
+enum class TWertArt { Text, Zahl };
+struct TEinstellung {
+    QString Name;
+    TWertArt Art;
+    QVariant Standard;
+};
+enum TWert {
+    WertFilename, WertHintColor, WertFontName, WertFontSize, WertFontColor, WertFontCharSet, WertFontStyle, WertAnzahl
+};
+const std::array<TEinstellung, WertAnzahl> Einstellungstabelle{{
+    {QStringLiteral("Filename"), TWertArt::Text, QVariant()},
+    {QStringLiteral("HintColor"), TWertArt::Zahl, 1},
+    {QStringLiteral("FontName"), TWertArt::Text, StandardSchriftname},
+    {QStringLiteral("FontSize"), TWertArt::Zahl, StandardSchriftgrad},
+    {QStringLiteral("FontColor"), TWertArt::Zahl, qint64(Fenstertextfarbe)},
+    {QStringLiteral("FontCharSet"), TWertArt::Zahl, 0},
+    {QStringLiteral("FontStyle"), TWertArt::Zahl, 0},
+}};
+
+const QString& Name(TWert AWert)
 {
-    const QVariant V = S.value(AName);
+    return Einstellungstabelle[AWert].Name;
+}
+
+// A stored whole number, or nothing when it is absent or not a number.
+std::optional<qint64> Zahl(const QSettings& S, TWert AWert)
+{
+    const QVariant V = S.value(Name(AWert));
     if (!V.isValid())
         return std::nullopt;
     bool OkS = false;
     const qint64 N = V.toString().trimmed().toLongLong(&OkS);
     return OkS ? std::optional<qint64>(N) : std::nullopt;
+}
+
+// A stored value as the table types it; the table's default when it is absent, not a number,
+// or a blank text.
+QVariant Gelesen(const QSettings& S, TWert AWert)
+{
+    const TEinstellung& E = Einstellungstabelle[AWert];
+    if (E.Art == TWertArt::Zahl)
+        return Zahl(S, AWert).value_or(E.Standard.toLongLong());
+    const QString Text = S.value(E.Name).toString();
+    return Text.trimmed().isEmpty() ? E.Standard : QVariant(Text);
 }
 
 // A colour pair a person can hardly read: the question before it is taken; true to take it.
@@ -56,15 +95,13 @@ void TForm1::RegistryLadenSpeichern(bool LadenS)
         return;
     TSchriftart& Schrift = Benutzerschrift();
     if (!LadenS) {
-        S.setValue(QStringLiteral("Filename"), FFilename);
-        S.setValue(QStringLiteral("HintColor"), HintergrundNr());
-        S.setValue(QStringLiteral("FontName"), Schrift.Font.family());
-        S.setValue(QStringLiteral("FontSize"), Schrift.Font.pointSize());
-        S.setValue(QStringLiteral("FontColor"), qint32(FarbCode(Schrift)));
-        S.setValue(QStringLiteral("FontCharSet"), int(Schrift.Zeichensatz));
         const int Stil = (Schrift.Font.italic() ? 1 : 0) | (Schrift.Font.bold() ? 2 : 0)
             | (Schrift.Font.underline() ? 4 : 0) | (Schrift.Font.strikeOut() ? 8 : 0);
-        S.setValue(QStringLiteral("FontStyle"), Stil);
+        const std::array<QVariant, WertAnzahl> Werte{FFilename, HintergrundNr(), Schrift.Font.family(),
+                                                     Schrift.Font.pointSize(), qint32(FarbCode(Schrift)),
+                                                     int(Schrift.Zeichensatz), Stil};
+        for (int i = 0; i < WertAnzahl; ++i)
+            S.setValue(Einstellungstabelle[size_t(i)].Name, Werte[size_t(i)]);
         S.sync();
         return;
     }
@@ -72,8 +109,8 @@ void TForm1::RegistryLadenSpeichern(bool LadenS)
     // The diary named on the command line wins; the stored one is then not read at all.
     if (!FStartDatei.isEmpty() && QFileInfo(FStartDatei).isFile()) {
         FFilename = FStartDatei;
-    } else if (S.contains(QStringLiteral("Filename"))) {
-        const QString Gespeichert = S.value(QStringLiteral("Filename")).toString();
+    } else if (S.contains(Name(WertFilename))) {
+        const QString Gespeichert = S.value(Name(WertFilename)).toString();
         if (!Gespeichert.isEmpty() && !IstOrdner(Gespeichert) && QFileInfo(Gespeichert).isFile())
             FFilename = Gespeichert;
         else if (!Gespeichert.isEmpty() && QFileInfo(Ordnerteil(Gespeichert)).isDir())
@@ -85,23 +122,21 @@ void TForm1::RegistryLadenSpeichern(bool LadenS)
     }
 
     // Each value that is absent, not a number or out of range takes its default.
-    QFont F(QStringLiteral("Courier New"));
-    const QString Name = S.value(QStringLiteral("FontName")).toString();
-    if (!Name.trimmed().isEmpty())
-        F.setFamily(Name);
-    const qint64 Groesse = Zahl(S, QStringLiteral("FontSize")).value_or(12);
-    F.setPointSize(Groesse >= 1 && Groesse <= 1000 ? int(Groesse) : 12);
-    FarbCodeSetzen(Schrift, quint32(Zahl(S, QStringLiteral("FontColor")).value_or(qint64(Fenstertextfarbe))));
-    Schrift.Zeichensatz = quint8(Zahl(S, QStringLiteral("FontCharSet")).value_or(0) & 0xFF);
-    const qint64 Stil = Zahl(S, QStringLiteral("FontStyle")).value_or(0);
+    QFont F(Gelesen(S, WertFontName).toString());
+    const qint64 Groesse = Gelesen(S, WertFontSize).toLongLong();
+    F.setPointSize(Groesse >= 1 && Groesse <= 1000 ? int(Groesse) : StandardSchriftgrad);
+    FarbCodeSetzen(Schrift, quint32(Gelesen(S, WertFontColor).toLongLong()));
+    Schrift.Zeichensatz = quint8(Gelesen(S, WertFontCharSet).toLongLong() & 0xFF);
+    const qint64 Stil = Gelesen(S, WertFontStyle).toLongLong();
     F.setItalic(Stil & 1);
     F.setBold(Stil & 2);
     F.setUnderline(Stil & 4);
     F.setStrikeOut(Stil & 8);
     Schrift.Font = F;
     // Last: the row applies the font just loaded and the colour, and lays the window out.
-    const std::optional<qint64> Zeile = Zahl(S, QStringLiteral("HintColor"));
-    setHintergrundNr(!Zeile ? 1 : *Zeile < 0 || *Zeile > 18 ? 0 : int(*Zeile));
+    const std::optional<qint64> Zeile = Zahl(S, WertHintColor);
+    const int Standard = Einstellungstabelle[WertHintColor].Standard.toInt();
+    setHintergrundNr(!Zeile ? Standard : *Zeile < 0 || *Zeile > 18 ? 0 : int(*Zeile));
 }
 
 int TForm1::HintergrundNr() const

@@ -1,33 +1,16 @@
-// Go to a day picked from the list of all days or found by its comment, and the overviews.
+// The finding commands of the menu "Aktionen": a day found by its comment, and the overviews.
 
 #include "Haupt.h"
 
-#include "Datumliste.h"
 #include "LuListBox.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
 #include "ReAnsicht.h"
 #include "Suchen.h"
 #include "Uebersicht.h"
+#include "Uebersichtstage.h"
 
 #include <QApplication>
-#include <algorithm>
-
-void TForm1::MenuSprungGeheZuTagClick()
-{
-    MerkActiveControl = QApplication::focusWidget();
-    DatumlisteForm->SchriftartZuweisen();
-    TListBox* Liste = DatumlisteForm->ListBox1;
-    Liste->setItems(TextZeilen(Daten.Datumliste()));
-    // Newest first: line 0 is the last day, the day on show is line Count − TagNr.
-    Liste->setCurrentRow(Daten.Count() - FTagNr);
-    if (ModalZeigen(*DatumlisteForm) != QDialog::Accepted) {
-        SetActiveControl();
-        return;
-    }
-    // No line selected (−1) gives one day past the last, which TagNr clamps.
-    GeheZuTag(Daten.Count() - Liste->currentRow() - 1);
-}
 
 void TForm1::MenuAktSucheClick()
 {
@@ -46,31 +29,14 @@ void TForm1::MenuAktSucheClick()
         SetActiveControl();
 }
 
-void TForm1::MenuAktTagesansichtClick(int ATag)
+void TForm1::MenuAktTagesansichtClick(TUebersichtArt AArt)
 {
     if (FTagNr == 0)
         return;
     MerkActiveControl = QApplication::focusWidget();
-    QString Bericht;
-    {
-        // The field names first, so the days added are padded to them.
-        TDaten Auswahl;
-        Auswahl.Felder = Daten.Felder;
-        const TTag& Tag = Daten.Tag(FTagNr - 1);
-        if (ATag == 1) {
-            Auswahl.Add(Tag);
-        } else if (ATag == 2) {
-            const int Montag = Wochenmontag(Tag.Datum);
-            for (int i = 0; i < Daten.Count(); ++i) {
-                if (Daten.Tag(i).Datum >= Montag && Daten.Tag(i).Datum <= Montag + 6)
-                    Auswahl.Add(Daten.Tag(i));
-            }
-        } else {
-            Auswahl.Assign(Daten);
-        }
-        Bericht = Auswahl.TabellenStr();
-    }
-    const QString& Titel = UebersichtTitel[size_t(std::clamp(ATag, 1, 3) - 1)];
+    // The chosen days live only until their text is built.
+    const QString Bericht = Uebersichtstage(Daten, FTagNr - 1, AArt).TabellenStr();
+    const QString& Titel = UebersichtTitel[size_t(AArt) - 1];
     ReAnsichtForm->setWindowTitle(Titel.contains(QLatin1String("%1")) ? Titel.arg(Edit(0)->text()) : Titel);
     ReAnsichtForm->SchriftartZuweisen();
     ReAnsichtForm->setText(Bericht);

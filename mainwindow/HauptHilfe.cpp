@@ -124,10 +124,9 @@ void TForm1::MenuHilfeUpdateClick()
     // A leftover made read-only by an earlier run is replaced all the same.
     QFile::setPermissions(Datei, QFile::permissions(Datei) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
     QString Fehler;
-    const bool OkS = DateiErsetzen(Datei, TextKodiert(Text, 0, nullptr), &Fehler)
-        && Plattform().ShellOeffnen(this, Aktualisierer(), QStringLiteral("Mrv.cfg"), QString(), QStringLiteral("open"),
-                                    SW_SHOWNORMAL)
-            > 32;
+    const bool OkS = DateiErsetzen(Datei, TextKodiert(Text, TTextFormat::AnsiText, nullptr), &Fehler)
+        && ShellErfolgreich(Plattform().ShellOeffnen(this, Aktualisierer(), QStringLiteral("Mrv.cfg"), QString(),
+                                                     QStringLiteral("open"), SW_SHOWNORMAL));
     if (!OkS)
         Plattform().Fehler(QStringLiteral("Es ist ein Fehler beim Aktualisieren aufgetreten!\r\n"
                                           "Die Datei \"%1\" konnte nicht gespeichert werden.")

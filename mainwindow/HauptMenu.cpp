@@ -1,8 +1,6 @@
-// The menu bar, the update-before-command rule and the jumps.
+// The menu bar, the rule every menu command follows, and the date line's own menu.
 
 #include "Haupt.h"
-
-#include "Plattform.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -11,59 +9,8 @@
 
 void TForm1::MenusErstellen()
 {
-    MenuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    MenuDatei->setObjectName(QStringLiteral("MenuDatei"));
-    MenuDateiOeffnen = Befehl(MenuDatei, QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O,
-                              &TForm1::MenuDateiOeffnenClick);
-    MenuDateiSpeichern = Befehl(MenuDatei, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S,
-                                &TForm1::MenuDateiSpeichernClick);
-    MenuDateiSpeichernUnter = Befehl(MenuDatei, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
-                                     &TForm1::MenuDateiSpeichernUnterClick);
-    MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("&Drucken"));
-    MenuDateiDrucken->setObjectName(QStringLiteral("MenuDateiDrucken"));
-    // No shortcuts: the update ran when "Datei" opened; it runs again before the command.
-    const auto Drucken = [this](const QString& AText, int ATag) {
-        QAction* A = MenuDateiDrucken->addAction(AText);
-        A->setData(ATag);
-        connect(A, &QAction::triggered, this, [this, ATag] {
-            DateiMenuUpdate();
-            if (Freigegeben(MenuDateiDrucken->menuAction()))
-                MenuAktTagesansichtClick(ATag);
-        });
-        return A;
-    };
-    MenuDateiDruckenTagesansicht = Drucken(QStringLiteral("Übersicht des &Tages..."), 1);
-    MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), 2);
-    MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), 3);
-    MenuDatei->addSeparator();
-    MenuDateiClose = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4,
-                            &TForm1::MenuDateiCloseClick);
-    MenuDateiBeenden = Befehl(MenuDatei, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4,
-                              &TForm1::MenuDateiBeendenClick);
-
-    MenuSprung = menuBar()->addMenu(QStringLiteral("&Sprünge"));
-    MenuSprung->setObjectName(QStringLiteral("MenuSprung"));
-    // Forward in time is upward.
-    MenuSprungTagWeiter = Befehl(MenuSprung, QStringLiteral("Nächster Tag"), Qt::CTRL | Qt::Key_Up,
-                                 &TForm1::MenuSprungTagWeiterClick);
-    MenuSprungTagZurueck = Befehl(MenuSprung, QStringLiteral("Vorheriger Tag"), Qt::CTRL | Qt::Key_Down,
-                                  &TForm1::MenuSprungTagZurueckClick);
-    MenuSprungEintragWeiter = Befehl(MenuSprung, QStringLiteral("Nächster Eintrag des Tages"),
-                                     Qt::CTRL | Qt::Key_Right, &TForm1::MenuSprungEintragWeiterClick);
-    MenuSprungEintragZurueck = Befehl(MenuSprung, QStringLiteral("Vorheriger Eintrag des Tages"),
-                                      Qt::CTRL | Qt::Key_Left, &TForm1::MenuSprungEintragZurueckClick);
-    MenuSprungWocheWeiter = Befehl(MenuSprung, QStringLiteral("Nächste Woche"), Qt::CTRL | Qt::Key_PageUp,
-                                   &TForm1::MenuSprungWocheWeiterClick);
-    MenuSprungWocheZurueck = Befehl(MenuSprung, QStringLiteral("Vorherige Woche"), Qt::CTRL | Qt::Key_PageDown,
-                                    &TForm1::MenuSprungWocheZurueckClick);
-    MenuSprungErsterEintrag = Befehl(MenuSprung, QStringLiteral("&Erster Eintrag des Tages"),
-                                     Qt::CTRL | Qt::Key_Home, &TForm1::MenuSprungErsterEintragClick);
-    MenuSprungLetzterEintrag = Befehl(MenuSprung, QStringLiteral("&Letzter Eintrag des Tages"),
-                                      Qt::CTRL | Qt::Key_End, &TForm1::MenuSprungLetzterEintragClick);
-    MenuSprung->addSeparator();
-    MenuSprungGeheZuTag = Befehl(MenuSprung, QStringLiteral("&Gehe zu Tag..."), Qt::CTRL | Qt::Key_G,
-                                 &TForm1::MenuSprungGeheZuTagClick);
-
+    DateiErstellen();
+    SprungErstellen();
     AktionenErstellen();
     AnsichtErstellen();
     HilfeErstellen();
@@ -114,12 +61,17 @@ QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& 
     A->setShortcut(ATasten);
     A->setShortcutContext(Qt::WindowShortcut);
     connect(A, &QAction::triggered, this, [this, AMenu, A, ABefehl] {
-        MenuUpdate(AMenu);
-        if (Freigegeben(A))
+        if (Ausfuehrbar(AMenu, A))
             ABefehl();
     });
     FBefehle << A;
     return A;
+}
+
+bool TForm1::Ausfuehrbar(QMenu* AMenu, QAction* AItem)
+{
+    MenuUpdate(AMenu);
+    return Freigegeben(AItem);
 }
 
 void TForm1::Freigeben(QAction* AItem, bool AFreiS)
@@ -147,29 +99,6 @@ bool TForm1::IstMenuTaste(const QKeyEvent* AEvent) const
     return false;
 }
 
-void TForm1::DateiMenuUpdate()
-{
-    EditInDaten();
-    const bool TagS = FTagNr != 0;
-    Freigeben(MenuDateiSpeichern, !Daten.Ident(SaveDaten));
-    Freigeben(MenuDateiClose, TagS);
-    Freigeben(MenuDateiDrucken->menuAction(), TagS);
-    Freigeben(MenuDateiSpeichernUnter, TagS);
-}
-
-void TForm1::SprungMenuUpdate()
-{
-    EditInDaten();
-    const bool TagS = FTagNr != 0;
-    const bool EintraegeS = TagDatenCount() != 0;
-    for (QAction* A : {MenuSprungTagWeiter, MenuSprungTagZurueck, MenuSprungWocheWeiter, MenuSprungWocheZurueck,
-                       MenuSprungGeheZuTag, PuGeheZuTag})
-        Freigeben(A, TagS);
-    for (QAction* A : {MenuSprungEintragWeiter, MenuSprungEintragZurueck, MenuSprungErsterEintrag,
-                       MenuSprungLetzterEintrag})
-        Freigeben(A, EintraegeS);
-}
-
 void TForm1::PopupMenu1Popup()
 {
     DateiMenuUpdate();
@@ -177,59 +106,4 @@ void TForm1::PopupMenu1Popup()
     SprungMenuUpdate();
     for (QAction* A : PopupMenu1->actions())
         A->setEnabled(Freigegeben(A));
-}
-
-// A move to another day lands on its last entry (ATagDatenNr < 0).
-void TForm1::Springen(bool AMoeglichS, int ATagNr, int ATagDatenNr, int AFokus)
-{
-    if (AMoeglichS) {
-        setTagNr(ATagNr);
-        setTagDatenNr(ATagDatenNr < 0 ? TagDatenCount() : ATagDatenNr);
-        EditZuweisen();
-    } else {
-        Plattform().Piep();
-    }
-    EditSetFocus(AFokus);
-}
-
-void TForm1::MenuSprungTagWeiterClick()
-{
-    Springen(FTagNr < Daten.Count(), FTagNr + 1, -1, 0);
-}
-
-void TForm1::MenuSprungTagZurueckClick()
-{
-    Springen(FTagNr > 1, FTagNr - 1, -1, 0);
-}
-
-void TForm1::MenuSprungEintragWeiterClick()
-{
-    Springen(FTagDatenNr < TagDatenCount(), FTagNr, FTagDatenNr + 1, 1);
-}
-
-void TForm1::MenuSprungEintragZurueckClick()
-{
-    Springen(FTagDatenNr > 1, FTagNr, FTagDatenNr - 1, 1);
-}
-
-void TForm1::MenuSprungErsterEintragClick()
-{
-    Springen(FTagDatenNr > 1, FTagNr, 1, 1);
-}
-
-void TForm1::MenuSprungLetzterEintragClick()
-{
-    Springen(FTagDatenNr < TagDatenCount(), FTagNr, TagDatenCount(), 1);
-}
-
-void TForm1::MenuSprungWocheWeiterClick()
-{
-    const bool MoeglichS = FTagNr < Daten.Count();
-    Springen(MoeglichS, MoeglichS ? Daten.Wochensprung(FDatum, true) + 1 : 0, -1, 0);
-}
-
-void TForm1::MenuSprungWocheZurueckClick()
-{
-    const bool MoeglichS = FTagNr > 1;
-    Springen(MoeglichS, MoeglichS ? Daten.Wochensprung(FDatum, false) + 1 : 0, -1, 0);
 }

@@ -84,30 +84,6 @@ private Q_SLOTS:
         QCOMPARE(Name(S->Edit1), QStringLiteral("Kommentar:"));
     }
 
-    void Treffer_data()
-    {
-        QTest::addColumn<QString>("Muster");
-        QTest::addColumn<bool>("GenauS");
-        QTest::addColumn<QList<int>>("Tage");
-        QTest::newRow("zucker findet Zucker und ZUCKER") << "zucker" << false << QList<int>{0, 2};
-        QTest::newRow("genau: zucker findet keins") << "zucker" << true << QList<int>{};
-        QTest::newRow("genau: Zucker") << "Zucker" << true << QList<int>{0};
-        QTest::newRow("Blank gehört zum Muster") << "abc " << false << QList<int>{};
-        QTest::newRow("ohne Blank") << "ABC" << false << QList<int>{3};
-        QTest::newRow("ä findet Ä") << "ärger" << false << QList<int>{4};
-        QTest::newRow("ü findet Ü") << "übel" << false << QList<int>{4};
-        QTest::newRow("strasse findet Straße") << "strasse" << false << QList<int>{5};
-        QTest::newRow("genau: strasse findet keins") << "strasse" << true << QList<int>{};
-        QTest::newRow("über zwei Zeilen") << "sport\r\nzucker" << false << QList<int>{2};
-    }
-    void Treffer()
-    {
-        QFETCH(QString, Muster);
-        QFETCH(bool, GenauS);
-        QFETCH(QList<int>, Tage);
-        QCOMPARE(KommentarTreffer(Daten, Muster, GenauS), Tage);
-    }
-
     // Enter in the edit box searches: the hits oldest first, the first selected, the list named by the count.
     void SucheMitEnter()
     {

@@ -6,6 +6,7 @@
 
 #include <QSettings>
 #include <QTest>
+#include <memory>
 
 // Every test starts as a first start: no settings from the test before.
 inline void EinstellungenLeeren()
@@ -54,3 +55,26 @@ inline bool Zeigen(TForm1& F, TFakePlattform& P, const QStringList& AFelder, con
     P.Klaenge.clear();
     return true;
 }
+
+// The fixture of the main window's tests: each test starts as a first start, with the scripted
+// seam on today 42009 and a new main window; the window goes before the seam it uses.
+class THauptTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TFakePlattform> P;
+    std::unique_ptr<TForm1> F;
+
+    // Set by a test class before its first test: every test in the standard user font (the one
+    // before a test may be another test's); the window made by the test itself.
+    bool FSchriftS = false;
+    bool FFensterS = true;
+
+    // What init() and cleanup() do; a test class with more to do calls them from its own.
+    void Anfangen();
+    void Aufhoeren();
+
+private Q_SLOTS:
+    void init() { Anfangen(); }
+    void cleanup() { Aufhoeren(); }
+};

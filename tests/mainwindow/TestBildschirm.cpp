@@ -105,11 +105,8 @@ int Fokusbreite(const QImage& AOhne, const QImage& AMit)
 
 }
 
-class TestBildschirm : public QObject {
+class TestBildschirm : public THauptTest {
     Q_OBJECT
-
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
 
     void Dialog(QDialog* D, const QString& AName, QStringList& AFehler, std::function<void()> AVorher = {})
     {
@@ -124,18 +121,6 @@ class TestBildschirm : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        F = std::make_unique<TForm1>();
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     void Schirm()
     {
         QCOMPARE(F->screen()->geometry(), QRect(0, 0, 1280, 900));

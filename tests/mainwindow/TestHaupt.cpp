@@ -31,31 +31,19 @@ QString Name(QWidget* W)
 
 }
 
-class TestHaupt : public QObject {
+class TestHaupt : public THauptTest {
     Q_OBJECT
 
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
+public:
+    TestHaupt() { FSchriftS = true; }
 
+private:
     void Zeigen(const QStringList& AFelder, const QList<int>& AEintraege, int ATag, int AEintrag)
     {
         QVERIFY(::Zeigen(*F, *P, AFelder, AEintraege, ATag, AEintrag));
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        Benutzerschrift() = TSchriftart{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
-        F = std::make_unique<TForm1>();
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     void Anfangszustand()
     {
         QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));

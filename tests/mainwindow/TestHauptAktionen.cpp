@@ -19,11 +19,8 @@ namespace {
 using A = TPlattform::TAntwort;
 }
 
-class TestHauptAktionen : public QObject {
+class TestHauptAktionen : public THauptTest {
     Q_OBJECT
-
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
 
     void Taste(Qt::Key ATaste, Qt::KeyboardModifiers AModifier = Qt::ControlModifier)
     {
@@ -63,18 +60,6 @@ class TestHauptAktionen : public QObject {
     QStringList Fragen() const { return P->Texte(TFakePlattform::TArt::Frage); }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        F = std::make_unique<TForm1>();
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     // First run: Yes, two names, today: one day with one empty entry.
     void ErsterStart()
     {

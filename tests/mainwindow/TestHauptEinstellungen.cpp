@@ -28,11 +28,18 @@ QSettings Gespeichert()
 }
 }
 
-class TestHauptEinstellungen : public QObject {
+class TestHauptEinstellungen : public THauptTest {
     Q_OBJECT
 
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
+public:
+    // Each test starts the window itself, with the stored values it needs.
+    TestHauptEinstellungen()
+    {
+        FSchriftS = true;
+        FFensterS = false;
+    }
+
+private:
     QTemporaryDir Ordner;
     QList<TFakePlattform::TMeldung> StartMeldungen;  // what the last start showed
 
@@ -62,18 +69,6 @@ class TestHauptEinstellungen : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        Benutzerschrift() = TSchriftart{QFont(QStringLiteral("Liberation Sans"), 12), Qt::black};
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     // No settings: the data folder, Courier New 12 in the window text colour, no style, white.
     void ErsterStart()
     {

@@ -19,11 +19,8 @@
 #include <QTest>
 #include <memory>
 
-class TestHauptFinden : public QObject {
+class TestHauptFinden : public THauptTest {
     Q_OBJECT
-
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
 
     void Taste(Qt::Key ATaste, Qt::KeyboardModifiers AModifier = Qt::ControlModifier)
     {
@@ -52,18 +49,6 @@ class TestHauptFinden : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        F = std::make_unique<TForm1>();
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     void ErstelltInDerReihenfolge()
     {
         QList<QObject*> Dialoge;

@@ -16,11 +16,9 @@
 #include <QTest>
 #include <memory>
 
-class TestHauptHilfe : public QObject {
+class TestHauptHilfe : public THauptTest {
     Q_OBJECT
 
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
     QTemporaryDir Temp;
 
     static QString Neben(const char* AName)
@@ -37,15 +35,12 @@ private Q_SLOTS:
     }
     void init()
     {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        F = std::make_unique<TForm1>();
+        Anfangen();
         QVERIFY(Zeigen(*F, *P, {"A"}, {1}, 1, 1));
     }
     void cleanup()
     {
-        F.reset();
-        P.reset();
+        Aufhoeren();
         QFile::remove(Neben("tavrin"));
         QFile::remove(Neben("Tavrin.exe"));
     }

@@ -27,11 +27,9 @@ const QList<int> SprungEintraege{1, 2, 5, 3};
 
 }
 
-class TestHauptMenu : public QObject {
+class TestHauptMenu : public THauptTest {
     Q_OBJECT
 
-    std::unique_ptr<TFakePlattform> P;
-    std::unique_ptr<TForm1> F;
     QTemporaryDir FOrdner;
 
     QString Pfad(const char* AName) const { return FOrdner.filePath(QString::fromLatin1(AName)); }
@@ -53,18 +51,6 @@ class TestHauptMenu : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        EinstellungenLeeren();
-        P = std::make_unique<TFakePlattform>(42009);
-        F = std::make_unique<TForm1>();
-    }
-    void cleanup()
-    {
-        F.reset();
-        P.reset();
-    }
-
     void MenuleisteUndKurztasten()
     {
         QStringList Menues;

@@ -38,7 +38,7 @@ public:
     QString DruckDatei;                      // set: a confirmed print goes to this PDF file
     int DruckVon = 0, DruckBis = 0;          // set: the page range chosen in the print dialog
     bool DruckerS = true;
-    int ShellErgebnis = 42;
+    int ShellErgebnis = ShellErfolg;
     int HeuteWert;
 
     // What happened.

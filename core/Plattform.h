@@ -19,6 +19,13 @@ struct TDateiDialog {
     int FilterIndex = 1;     // the filter entry shown first, from 1; after a save dialog the one chosen
 };
 
+// What ShellOeffnen returns, counted as the platform's shell counts: above 32 is success.
+enum TShellErgebnis : int { ShellFehlgeschlagen = 0, ShellNichtGefunden = 2, ShellKeineZuordnung = 31, ShellErfolg = 42 };
+inline bool ShellErfolgreich(int AErgebnis)
+{
+    return AErgebnis > 32;
+}
+
 class TPlattform {
 public:
     enum class TAntwort { Ja, Nein, Abbrechen };
@@ -48,7 +55,7 @@ public:
     virtual bool DruckDialog(QWidget* AParent, QPrinter& APrinter) = 0;
     virtual bool DruckerVorhanden() = 0;
 
-    // Opens a link, mail link or document, or starts a program; above 32 means success.
+    // Opens a link, mail link or document, or starts a program; one of the results above.
     virtual int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,
                              const QString& AOrdner, const QString& AVerb, int AAnzeige) = 0;
 };

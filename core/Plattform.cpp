@@ -27,7 +27,7 @@ public:
     bool DruckerVorhanden() override { return false; }
     int ShellOeffnen(QWidget*, const QString&, const QString&, const QString&, const QString&, int) override
     {
-        return 0;
+        return ShellFehlgeschlagen;
     }
 };
 

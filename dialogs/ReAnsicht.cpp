@@ -112,9 +112,8 @@ bool BerichtPdf(const QString& ATitel, const QString& AText, QByteArray& APdf)
 }
 
 TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
-    : QDialog(AParent)
+    : TLuDialog("ReAnsichtForm", AParent)
 {
-    setObjectName(QStringLiteral("ReAnsichtForm"));
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setProperty(ZeilenTrennerText, true);
@@ -123,12 +122,9 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setTabChangesFocus(true);
     RichEdit1->installEventFilter(this);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1 = Knopf("Button1");
+    Button2 = Knopf("Button2");
+    Button3 = Knopf("Button3");
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -140,10 +136,7 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
     connect(Button2, &QPushButton::clicked, this, &TReAnsichtForm::PuSpeichernClick);
     connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
     connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TReAnsichtForm::RichEdit1Change);
-    setTabOrder(RichEdit1, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    Tabfolge({RichEdit1, Button1, Button2, Button3});
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -249,11 +242,6 @@ void TReAnsichtForm::CaptionZuweisen()
     Button3->setText(QStringLiteral("&Schließen"));
 }
 
-void TReAnsichtForm::SchriftartZuweisen()
-{
-    ::SchriftartZuweisen(this, Benutzerschrift(), Hintergrundfarbe());
-}
-
 void TReAnsichtForm::SchalterEinrichten()
 {
     KnoepfeAngleichen({Button1, Button2, Button3});
@@ -274,11 +262,6 @@ void TReAnsichtForm::SchalterEinrichten()
     StatusBar1->setGeometry(0, StatusOben, Breite, Status);
     setFixedSize(Breite, StatusOben + Status);
     FensterEinrichten();
-}
-
-void TReAnsichtForm::FensterEinrichten()
-{
-    DialogPlatzieren(this);
 }
 
 bool TReAnsichtForm::DruckbarS() const
@@ -346,13 +329,16 @@ void TReAnsichtForm::PuSpeichernClick()
         RichEdit1->setFocus();
         QString Fehler;
         bool OkS = false;
-        if (SaveDialog1.FilterIndex == 4) {
+        const auto Filter = TBerichtFilter(SaveDialog1.FilterIndex);
+        if (Filter == TBerichtFilter::Pdf) {
             QByteArray Pdf;
             OkS = BerichtPdf(windowTitle(), Text(), Pdf) && DateiErsetzen(Datei, Pdf, &Fehler);
             if (!OkS && Fehler.isEmpty())
                 Fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
         } else {
-            const int Format = SaveDialog1.FilterIndex == 1 ? 3 : SaveDialog1.FilterIndex == 2 ? 1 : 2;
+            const TTextFormat Format = Filter == TBerichtFilter::Rtf    ? TTextFormat::Rtf
+                                       : Filter == TBerichtFilter::Ansi ? TTextFormat::Ansi
+                                                                        : TTextFormat::Unicode;
             OkS = TextSpeichern(Datei, Text(), Format, &Benutzerschrift(), &Fehler);
         }
         if (!OkS)
@@ -408,13 +394,15 @@ void TReAnsichtForm::hideEvent(QHideEvent* AEvent)
     QDialog::hideEvent(AEvent);
 }
 
-void TReAnsichtForm::showEvent(QShowEvent* AEvent)
+void TReAnsichtForm::Vorbereiten()
 {
-    SchalterEinrichten();
     // The screen reader names the text by the report's title.
     RichEdit1->setAccessibleName(windowTitle());
     RichEdit1Change();
-    QDialog::showEvent(AEvent);
+}
+
+void TReAnsichtForm::Fokussieren()
+{
     AnDenAnfang(RichEdit1);
     RichEdit1->setFocus(Qt::OtherFocusReason);
     RichEdit1->document()->clearUndoRedoStacks();

@@ -1,9 +1,9 @@
 #pragma once
 // The report view: an overview to read, change, divide into pages, print and save.
 
+#include "LuDialog.h"
 #include "Plattform.h"
 
-#include <QDialog>
 #include <QPageLayout>
 #include <QPointer>
 
@@ -15,7 +15,10 @@ class QPushButton;
 class QStatusBar;
 class TAnsage;
 
-class TReAnsichtForm : public QDialog {
+// The entries of the save dialog's file type list, as its filter index counts them.
+enum class TBerichtFilter : int { Rtf = 1, Ansi = 2, Unicode = 3, Pdf = 4 };
+
+class TReAnsichtForm : public TLuDialog {
     Q_OBJECT
 
 public:
@@ -47,9 +50,7 @@ public:
     void setText(const QString& AText);
 
     void CaptionZuweisen();
-    void SchriftartZuweisen();
-    void SchalterEinrichten();
-    void FensterEinrichten();
+    void SchalterEinrichten() override;
     // Whether the context menu's item may run now.
     bool Freigegeben(const QAction* AItem) const;
 
@@ -63,7 +64,8 @@ public Q_SLOTS:
     void SetActiveControl();
 
 protected:
-    void showEvent(QShowEvent* AEvent) override;  // FormShow
+    void Vorbereiten() override;
+    void Fokussieren() override;
     void hideEvent(QHideEvent* AEvent) override;
     bool eventFilter(QObject* AObjekt, QEvent* AEvent) override;
 

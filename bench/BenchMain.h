@@ -6,14 +6,14 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#define MEROVAN_BENCH_MAIN()                                                                               \
-    int main(int argc, char** argv)                                                                        \
-    {                                                                                                      \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                           \
-        QApplication App(argc, argv);                                                                      \
-        ProgrammEinrichten();                                                                              \
-        benchmark::Initialize(&argc, argv);                                                                \
-        benchmark::RunSpecifiedBenchmarks();                                                               \
-        benchmark::Shutdown();                                                                             \
-        return 0;                                                                                          \
+#define MEROVAN_BENCH_MAIN()                                                                                           \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication App(argc, argv);                                                                                  \
+        ProgrammEinrichten();                                                                                          \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

@@ -20,8 +20,8 @@ bool Trenner(QChar c)
 
 // A block's lines as the screen shows them (wrapped where the editor wraps).
 struct TZeile {
-    int Von;     // first character
-    int Bis;     // after the last character that the line shows
+    int Von;  // first character
+    int Bis;  // after the last character that the line shows
     int Weiter;  // where the next line begins
 };
 
@@ -228,8 +228,7 @@ std::pair<int, int> TBerichtZugang::Stueck(int AOffset, QAccessible::TextBoundar
     return {0, characterCount()};
 }
 
-QString TBerichtZugang::textAtOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart,
-                                     int* AEnde) const
+QString TBerichtZugang::textAtOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart, int* AEnde) const
 {
     const int n = characterCount();
     if (AOffset == -2)
@@ -323,9 +322,8 @@ QString TBerichtZugang::attributes(int, int* AStart, int* AEnde) const
     *AStart = 0;
     *AEnde = characterCount();
     const QFont& F = Edit()->font();
-    const auto Farbe = [](const QColor& C) {
-        return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue());
-    };
+    const auto Farbe
+        = [](const QColor& C) { return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue()); };
     return QStringLiteral("font-family:%1;font-size:%2pt;color:%3;background-color:%4;")
         .arg(F.family())
         .arg(F.pointSize())

@@ -37,10 +37,8 @@ public:
     QString text(int AStart, int AEnde) const override;
     QString textBeforeOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart,
                              int* AEnde) const override;
-    QString textAfterOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart,
-                            int* AEnde) const override;
-    QString textAtOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart,
-                         int* AEnde) const override;
+    QString textAfterOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart, int* AEnde) const override;
+    QString textAtOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart, int* AEnde) const override;
     int characterCount() const override;
     QRect characterRect(int AOffset) const override;
     int offsetAtPoint(const QPoint& APunkt) const override;

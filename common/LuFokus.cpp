@@ -14,7 +14,8 @@
 
 QColor FokusFarbe(const QColor& AHintergrund)
 {
-    return Kontrast(Qt::black, AHintergrund) >= Kontrast(Qt::white, AHintergrund) ? QColor(Qt::black) : QColor(Qt::white);
+    return Kontrast(Qt::black, AHintergrund) >= Kontrast(Qt::white, AHintergrund) ? QColor(Qt::black)
+                                                                                  : QColor(Qt::white);
 }
 
 namespace {
@@ -97,7 +98,8 @@ public:
             Rahmen(AMaler, AOption->rect, AOption->palette.color(QPalette::Button));
         // A text editor's frame knows nothing of the focus: the editor itself does.
         else if (AElement == CE_ShapedFrame && AWidget && AWidget->hasFocus()
-                 && qobject_cast<const QAbstractScrollArea*>(AWidget) && !qobject_cast<const QAbstractItemView*>(AWidget))
+                 && qobject_cast<const QAbstractScrollArea*>(AWidget)
+                 && !qobject_cast<const QAbstractItemView*>(AWidget))
             Rahmen(AMaler, AOption->rect, AOption->palette.color(QPalette::Base));
     }
 };

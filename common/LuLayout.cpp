@@ -73,13 +73,26 @@ void FarbCodeSetzen(TSchriftart& ASchrift, quint32 ACode)
         // The system colours a text can have; any other stands for the window text.
         QPalette::ColorRole Rolle = QPalette::WindowText;
         switch (ACode & 0xFF) {
-        case 5: Rolle = QPalette::Base; break;
-        case 9: Rolle = QPalette::ToolTipText; break;
-        case 13: Rolle = QPalette::Highlight; break;
-        case 14: Rolle = QPalette::HighlightedText; break;
-        case 15: Rolle = QPalette::Button; break;
-        case 18: Rolle = QPalette::ButtonText; break;
-        default: break;
+        case 5:
+            Rolle = QPalette::Base;
+            break;
+        case 9:
+            Rolle = QPalette::ToolTipText;
+            break;
+        case 13:
+            Rolle = QPalette::Highlight;
+            break;
+        case 14:
+            Rolle = QPalette::HighlightedText;
+            break;
+        case 15:
+            Rolle = QPalette::Button;
+            break;
+        case 18:
+            Rolle = QPalette::ButtonText;
+            break;
+        default:
+            break;
         }
         ASchrift.Farbe = QGuiApplication::palette().color(Rolle);
     } else {
@@ -182,7 +195,8 @@ int VerfuegbareBreite(const QWidget* AFenster)
 
 int KnopfAbstand(const QWidget* AFenster, int AKnopfBreite, int AAnzahl, int AWunsch)
 {
-    return std::min(AWunsch, std::max(DialogRand, (VerfuegbareBreite(AFenster) - AAnzahl * AKnopfBreite) / (AAnzahl + 1)));
+    return std::min(AWunsch,
+                    std::max(DialogRand, (VerfuegbareBreite(AFenster) - AAnzahl * AKnopfBreite) / (AAnzahl + 1)));
 }
 
 int Gekappt(const QWidget* AFenster, int AWunsch, int AUebrigeHoehe, int AMindest)

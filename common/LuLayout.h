@@ -26,11 +26,11 @@ struct TFarbeintrag {
     QRgb Farbe;
 };
 inline constexpr std::array<TFarbeintrag, 19> Farbliste{{
-    {u"Schwarz", 0x000000}, {u"Weiß", 0xFFFFFF},     {u"Gelb", 0xFFFF00},       {u"Blau", 0x0000FF},
+    {u"Schwarz", 0x000000},    {u"Weiß", 0xFFFFFF},       {u"Gelb", 0xFFFF00},     {u"Blau", 0x0000FF},
     {u"Marineblau", 0x000080}, {u"Himmelblau", 0xA6CAF0}, {u"Blaugrün", 0x008080}, {u"Grün", 0x008000},
-    {u"Minzgrün", 0xC0DCC0}, {u"Gelbgrün", 0x00FF00}, {u"Olivgrün", 0x808000},   {u"Grau", 0x808080},
-    {u"Dunkelgrau", 0x808080}, {u"Hellgrau", 0xC0C0C0}, {u"Rot", 0xFF0000},       {u"Purpur", 0x800080},
-    {u"Lila", 0xFF00FF},     {u"Silber", 0xC0C0C0},   {u"Braun", 0x2B5A8B},
+    {u"Minzgrün", 0xC0DCC0},   {u"Gelbgrün", 0x00FF00},   {u"Olivgrün", 0x808000}, {u"Grau", 0x808080},
+    {u"Dunkelgrau", 0x808080}, {u"Hellgrau", 0xC0C0C0},   {u"Rot", 0xFF0000},      {u"Purpur", 0x800080},
+    {u"Lila", 0xFF00FF},       {u"Silber", 0xC0C0C0},     {u"Braun", 0x2B5A8B},
 }};
 
 // The first row of the list with this colour, −1 when it is none of them.

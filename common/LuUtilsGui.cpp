@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPlainTextEdit>
@@ -103,8 +103,8 @@ bool DesktopOeffnen(const QUrl& AUrl)
 }
 }
 
-int ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
-                 const QString&, int)
+int ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, const QString& AOrdner, const QString&,
+                 int)
 {
     const QUrl Url(ADatei);
     if (Url.isValid() && Url.scheme().size() > 1) {  // one letter is a Windows drive
@@ -126,10 +126,10 @@ namespace {
 // Windows-1252 by hand: Qt's ICU codec substitutes SUB (1A) where "?" is wanted.
 int Ansi(char32_t c)
 {
-    static const char16_t Mitte[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                       0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    static const char16_t Mitte[32]
+        = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+           0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return int(c);
     for (int i = 0; i < 32; ++i) {

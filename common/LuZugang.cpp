@@ -128,7 +128,8 @@ QString TZeilenZugang::attributes(int, int* AStart, int* AEnde) const
     *AEnde = characterCount();
     const QFont& F = Edit()->font();
     // Qt's names, which its AT-SPI bridge turns into family-name, size, fg-color and bg-color.
-    const auto Farbe = [](const QColor& C) { return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue()); };
+    const auto Farbe
+        = [](const QColor& C) { return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue()); };
     return QStringLiteral("font-family:%1;font-size:%2pt;color:%3;background-color:%4;")
         .arg(F.family())
         .arg(F.pointSize())
@@ -178,9 +179,7 @@ QAccessibleInterface* Fabrik(const QString&, QObject* AObjekt)
     return nullptr;
 }
 
-void Verwerfen(QAccessibleEvent*)
-{
-}
+void Verwerfen(QAccessibleEvent*) {}
 
 void FokusMelden(QWidget* AWidget)
 {
@@ -237,14 +236,17 @@ void ZeileMelden(QAbstractItemView* AListe)
     // Qt tells of the selected line before it tells of the list taking the focus (that comes
     // after the focus handler), so the screen reader ends on the list ("List with 3 items") and
     // never says the line. Told once more after the list, the line is said.
-    QMetaObject::invokeMethod(AListe, [AListe] {
-        const QModelIndex I = AListe->currentIndex();
-        if (I.isValid() && AListe->hasFocus() && QAccessible::isActive()) {
-            QAccessibleEvent Zeile(AListe, QAccessible::Focus);
-            Zeile.setChild(I.row());
-            QAccessible::updateAccessibility(&Zeile);
-        }
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        AListe,
+        [AListe] {
+            const QModelIndex I = AListe->currentIndex();
+            if (I.isValid() && AListe->hasFocus() && QAccessible::isActive()) {
+                QAccessibleEvent Zeile(AListe, QAccessible::Focus);
+                Zeile.setChild(I.row());
+                QAccessible::updateAccessibility(&Zeile);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 bool ZeileVerborgen(const QAbstractItemView* AListe)

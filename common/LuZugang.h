@@ -4,14 +4,26 @@
 //
 // | Workaround | Symptom it answers (Qt 6.4.2, Orca 43.1) | Pinned by | Retired by |
 // |---|---|---|---|
-// | TZeilenZugang: one attribute run over the whole text | Qt reports an empty run at each offset; Orca joins them and reads "12" for 120 | TestLuDatePicker::BildschirmleserSiehtGanzenText, Vorlesen | a Qt whose QLineEdit reports its runs |
-// | AuswahlVerschwiegen: the program's own selection is not reported | "selected" at every arrival, "unselected" at every departure, "Selection deleted" when the box is filled | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that tells programmatic selections from the user's |
-// | TZugangStumm: the program's own changes are not heard | filling boxes is read out as typing; a focus only passed through is said | TestHaupt::SprungAlsAnkunftGehoert | Qt 6.8's announcement API in place of the changes |
-// | FokusAnkunft: the accessible made anew on arrival | Orca ignores a focus event for the object it stands on, so a jump to the same box is silent | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that presents a repeated focus event |
-// | ZeileMelden: a list's line told again after the list | Qt tells of the line before the list takes the focus; Orca ends on "List with 3 items" | TestDatumliste::ZeileZuletztGemeldet, Vorlesen | a Qt that sends the list's focus first |
-// | ZeileVerborgen: no line of a hidden list is focused or showing | a closed dialog's current line still reports focused and showing, so two objects claim the focus | TestDatumliste::VerborgeneListeOhneFokus | a Qt whose item cells ask the view for focus and visibility |
-// | TAnsage, UnsichtbareAnsage: a message said without moving the focus | Qt 6.4 has no announcement API; name and description changes, Alert events and QStatusBar::showMessage are not spoken | TestHaupt::SpeichernBestaetigt, TestLuDatePicker::Ansagen, Vorlesen | Qt 6.8's QAccessibleAnnouncementEvent |
-// | The date box speaks through a TAnsage of its own (UnsichtbareAnsage), its edits kept quiet (TZugangStumm) and its part unreported (AuswahlVerschwiegen) | the box's own edits are heard as "13 unselected 12 selected", a step's new weekday is never said, some moves say nothing | TestLuDatePicker::Ansagen, Vorlesen | a date control Orca understands, or Qt 6.8's announcements |
+// | TZeilenZugang: one attribute run over the whole text | Qt reports an empty run at each offset; Orca joins them and
+// reads "12" for 120 | TestLuDatePicker::BildschirmleserSiehtGanzenText, Vorlesen | a Qt whose QLineEdit reports its
+// runs | | AuswahlVerschwiegen: the program's own selection is not reported | "selected" at every arrival, "unselected"
+// at every departure, "Selection deleted" when the box is filled | TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an
+// Orca that tells programmatic selections from the user's | | TZugangStumm: the program's own changes are not heard |
+// filling boxes is read out as typing; a focus only passed through is said | TestHaupt::SprungAlsAnkunftGehoert |
+// Qt 6.8's announcement API in place of the changes | | FokusAnkunft: the accessible made anew on arrival | Orca
+// ignores a focus event for the object it stands on, so a jump to the same box is silent |
+// TestHaupt::SprungAlsAnkunftGehoert, Vorlesen | an Orca that presents a repeated focus event | | ZeileMelden: a list's
+// line told again after the list | Qt tells of the line before the list takes the focus; Orca ends on "List with 3
+// items" | TestDatumliste::ZeileZuletztGemeldet, Vorlesen | a Qt that sends the list's focus first | | ZeileVerborgen:
+// no line of a hidden list is focused or showing | a closed dialog's current line still reports focused and showing, so
+// two objects claim the focus | TestDatumliste::VerborgeneListeOhneFokus | a Qt whose item cells ask the view for focus
+// and visibility | | TAnsage, UnsichtbareAnsage: a message said without moving the focus | Qt 6.4 has no announcement
+// API; name and description changes, Alert events and QStatusBar::showMessage are not spoken |
+// TestHaupt::SpeichernBestaetigt, TestLuDatePicker::Ansagen, Vorlesen | Qt 6.8's QAccessibleAnnouncementEvent | | The
+// date box speaks through a TAnsage of its own (UnsichtbareAnsage), its edits kept quiet (TZugangStumm) and its part
+// unreported (AuswahlVerschwiegen) | the box's own edits are heard as "13 unselected 12 selected", a step's new weekday
+// is never said, some moves say nothing | TestLuDatePicker::Ansagen, Vorlesen | a date control Orca understands, or
+// Qt 6.8's announcements |
 //
 // TAnsage follows the one route Orca 43 speaks with Qt 6.4: a widget of the role Notification,
 // shown anew for each message, without a name, its text in a child label. Inside a status bar

@@ -59,9 +59,10 @@ QFileDialog* DateiDialog(QWidget* AParent, const TDateiDialog& ADialog, QFileDia
         D->selectNameFilter(Filter.at(ADialog.FilterIndex - 1));
     // A name typed without extension gets the one of the chosen format.
     D->setDefaultSuffix(FilterEndung(D->selectedNameFilter(), ADialog.StandardEndung));
-    QObject::connect(D, &QFileDialog::filterSelected, D, [D, Standard = ADialog.StandardEndung](const QString& AFilter) {
-        D->setDefaultSuffix(FilterEndung(AFilter, Standard));
-    });
+    QObject::connect(D, &QFileDialog::filterSelected, D,
+                     [D, Standard = ADialog.StandardEndung](const QString& AFilter) {
+                         D->setDefaultSuffix(FilterEndung(AFilter, Standard));
+                     });
     if (!ADialog.Dateiname.isEmpty())
         D->selectFile(ADialog.Dateiname);
     return D;
@@ -91,8 +92,8 @@ TQtPlattform::~TQtPlattform()
 
 TPlattform::TAntwort TQtPlattform::Frage(const QString& AText, bool AbbrechenS)
 {
-    const auto Knoepfe = AbbrechenS ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                    : QMessageBox::Yes | QMessageBox::No;
+    const auto Knoepfe
+        = AbbrechenS ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No;
     switch (Meldung(QMessageBox::Question, AText, Knoepfe, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return TAntwort::Ja;

@@ -24,8 +24,8 @@ public:
     bool SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;
-    int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,
-                     const QString& AOrdner, const QString& AVerb, int AAnzeige) override;
+    int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
+                     const QString& AVerb, int AAnzeige) override;
 
 private:
     // One loaded effect per file, so a sound starts at once the next time.

@@ -107,8 +107,7 @@ bool AllesSchreiben(int AFd, const QByteArray& AInhalt)
 // match: the prefix holds the diary's name and the program's.
 void AlteTempsEntfernen(const QString& AOrdner, const QString& APrefix)
 {
-    const QStringList Namen =
-        QDir(AOrdner).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList Namen = QDir(AOrdner).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& Name : Namen) {
         if (Name.startsWith(APrefix) && Name.size() == APrefix.size() + TempMuster.size())
             ::unlink(QFile::encodeName(AOrdner + u'/' + Name).constData());
@@ -187,8 +186,8 @@ bool DateiErsetzen(const QString& AFilename, const QByteArray& AInhalt, QString*
     // Every step is checked: a write into the cache can succeed while the disk is full,
     // and only the sync and the size tell whether the bytes are really there.
     struct stat Neu {};
-    bool OkS = AllesSchreiben(Fd, AInhalt) && ::fchmod(Fd, Modus) == 0 && ::fdatasync(Fd) == 0
-        && ::fstat(Fd, &Neu) == 0;
+    bool OkS
+        = AllesSchreiben(Fd, AInhalt) && ::fchmod(Fd, Modus) == 0 && ::fdatasync(Fd) == 0 && ::fstat(Fd, &Neu) == 0;
     int Code = errno;
     if (OkS && Neu.st_size != AInhalt.size()) {
         OkS = false;
@@ -216,9 +215,10 @@ bool DateiErsetzen(const QString& AFilename, const QByteArray& AInhalt, QString*
     Code = errno;
     ::close(OrdnerFd);
     if (!OrdnerOkS) {
-        FehlerSetzen(AFehler, SystemfehlerText(Code)
-                                  + QStringLiteral(" Die Datei wurde geschrieben, aber das System bestätigt nicht, "
-                                                   "dass sie sicher auf dem Datenträger steht."));
+        FehlerSetzen(AFehler,
+                     SystemfehlerText(Code)
+                         + QStringLiteral(" Die Datei wurde geschrieben, aber das System bestätigt nicht, "
+                                          "dass sie sicher auf dem Datenträger steht."));
         return false;
     }
     return true;

@@ -11,16 +11,21 @@ struct TSchriftart;
 
 struct TDateiDialog {
     QString Titel;
-    QString Filter;          // "Merovan-Dateien (*.MRV);;Alle Dateien (*.*)"
+    QString Filter;  // "Merovan-Dateien (*.MRV);;Alle Dateien (*.*)"
     QString StandardEndung;  // without the dot, e.g. "MRV"
-    QString Ordner;          // initial folder
-    QString Dateiname;       // initial file name
+    QString Ordner;  // initial folder
+    QString Dateiname;  // initial file name
     bool UeberschreibenFragenS = true;
-    int FilterIndex = 1;     // the filter entry shown first, from 1; after a save dialog the one chosen
+    int FilterIndex = 1;  // the filter entry shown first, from 1; after a save dialog the one chosen
 };
 
 // What ShellOeffnen returns, counted as the platform's shell counts: above 32 is success.
-enum TShellErgebnis : int { ShellFehlgeschlagen = 0, ShellNichtGefunden = 2, ShellKeineZuordnung = 31, ShellErfolg = 42 };
+enum TShellErgebnis : int {
+    ShellFehlgeschlagen = 0,
+    ShellNichtGefunden = 2,
+    ShellKeineZuordnung = 31,
+    ShellErfolg = 42
+};
 inline bool ShellErfolgreich(int AErgebnis)
 {
     return AErgebnis > 32;
@@ -56,8 +61,9 @@ public:
     virtual bool DruckerVorhanden() = 0;
 
     // Opens a link, mail link or document, or starts a program; one of the results above.
-    virtual int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,
-                             const QString& AOrdner, const QString& AVerb, int AAnzeige) = 0;
+    virtual int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
+                             const QString& AVerb, int AAnzeige)
+        = 0;
 };
 
 // The installed seam. Before anything is installed, a quiet fallback answers:

@@ -173,20 +173,21 @@ bool TDaten::SaveToBytes(QByteArray& AInhalt, QString* AFehler) const
 {
     const QString FText = FelderText();
     if (FText.size() > MaxStringLaenge) {
-        FehlerSetzen(AFehler, QStringLiteral("Die Feldnamen sind zusammen länger als %1 Zeichen.")
-                                  .arg(MaxStringLaenge));
+        FehlerSetzen(AFehler,
+                     QStringLiteral("Die Feldnamen sind zusammen länger als %1 Zeichen.").arg(MaxStringLaenge));
         return false;
     }
     const int MaxZeilen = int(Felder.size());
     qsizetype Groesse = 2 + Magie.size() + 2 + FText.size() + 4;
     for (const auto& T : Liste) {
         if (T->Kommentar.size() > MaxStringLaenge) {
-            FehlerSetzen(AFehler, QStringLiteral("Der Kommentar vom %1 ist %2 Zeichen lang; eine Datei kann "
-                                                 "höchstens %3 Zeichen je Kommentar aufnehmen. Bitte kürzen "
-                                                 "Sie den Kommentar.")
-                                      .arg(DatumText(T->Datum))
-                                      .arg(T->Kommentar.size())
-                                      .arg(MaxStringLaenge));
+            FehlerSetzen(AFehler,
+                         QStringLiteral("Der Kommentar vom %1 ist %2 Zeichen lang; eine Datei kann "
+                                        "höchstens %3 Zeichen je Kommentar aufnehmen. Bitte kürzen "
+                                        "Sie den Kommentar.")
+                             .arg(DatumText(T->Datum))
+                             .arg(T->Kommentar.size())
+                             .arg(MaxStringLaenge));
             return false;
         }
         Groesse += 4 + 2 + T->Kommentar.size() + 4;
@@ -212,9 +213,10 @@ bool TDaten::SaveToBytes(QByteArray& AInhalt, QString* AFehler) const
             // Lines beyond the field names are not saved.
             const QString Text = ZeilenText(Sl.size() > MaxZeilen ? Sl.first(MaxZeilen) : Sl);
             if (Text.size() > MaxStringLaenge) {
-                FehlerSetzen(AFehler, QStringLiteral("Ein Eintrag vom %1 ist länger als %2 Zeichen.")
-                                          .arg(DatumText(T->Datum))
-                                          .arg(MaxStringLaenge));
+                FehlerSetzen(AFehler,
+                             QStringLiteral("Ein Eintrag vom %1 ist länger als %2 Zeichen.")
+                                 .arg(DatumText(T->Datum))
+                                 .arg(MaxStringLaenge));
                 return false;
             }
             StringSchreiben(A, Text);

@@ -20,9 +20,9 @@ public:
     QString Kommentar;
     TTagDaten TagDaten;
 
-    TTag();                         // dated today, no comment, no entries
-    explicit TTag(int ADatum);      // dated ADatum, no comment, no entries
-    TTag(const TTag& ATag);         // a deep copy
+    TTag();  // dated today, no comment, no entries
+    explicit TTag(int ADatum);  // dated ADatum, no comment, no entries
+    TTag(const TTag& ATag);  // a deep copy
     TTag(TTag&&) = default;
     TTag& operator=(const TTag& ATag);
     TTag& operator=(TTag&&) = default;

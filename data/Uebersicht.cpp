@@ -15,8 +15,7 @@ namespace {
 
 bool ZeileZuLang(const QStringList& AZeilen)
 {
-    return std::any_of(AZeilen.begin(), AZeilen.end(),
-                       [](const QString& Z) { return Z.size() > ZeichenProZeile[0]; });
+    return std::any_of(AZeilen.begin(), AZeilen.end(), [](const QString& Z) { return Z.size() > ZeichenProZeile[0]; });
 }
 
 }

@@ -35,7 +35,8 @@ void TDatumlisteForm::SchalterEinrichten()
     resize(screen()->geometry().size());
     // The window's height comes first; the list takes what the buttons leave.
     const int Hoehe = Gekappt(this, 12 * Button1->height(), 0, 4 * Button1->height());
-    Button1->move(KnopfAbstand(this, Button1->width(), 2, Button1->width() / 2), Hoehe - Button1->height() - DialogRand);
+    Button1->move(KnopfAbstand(this, Button1->width(), 2, Button1->width() / 2),
+                  Hoehe - Button1->height() - DialogRand);
     Button2->move(2 * Button1->x() + Button1->width(), Button1->y());
     const int Breite = Button2->x() + Button2->width() + Button1->x();
     ListBox1->setGeometry(DialogRand, DialogRand, Breite - 2 * DialogRand, Button1->y() - DialogRand - ZeilenAbstand);

@@ -65,9 +65,9 @@ void TGeheDatumForm::Fokussieren()
 
 int TGeheDatumForm::DatumEingeben(int ADatum, int ANr)
 {
-    setWindowTitle(ANr == DatumNeu            ? QStringLiteral("Neues Datum wählen")
-                   : ANr == DatumVerschieben ? QStringLiteral("Neues Datum zum Verschieben wählen")
-                                             : QStringLiteral("Neues Datum zum Kopieren wählen"));
+    setWindowTitle(ANr == DatumNeu               ? QStringLiteral("Neues Datum wählen")
+                       : ANr == DatumVerschieben ? QStringLiteral("Neues Datum zum Verschieben wählen")
+                                                 : QStringLiteral("Neues Datum zum Kopieren wählen"));
     SchriftartZuweisen();
     DatePicker->setDatum(ADatum);
     if (ModalZeigen(*this) != QDialog::Accepted)

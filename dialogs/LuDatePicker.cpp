@@ -290,8 +290,8 @@ void TDatePicker::setDatum(double ADatum)
     FDatum = std::trunc(x);
     const QDate D = TagZuDatum(int(FDatum));
     TextSetzen(Wochentagsfeld(int(FDatum)) + QStringLiteral(", ") + QString::number(D.day()).rightJustified(2, u'0')
-            + u'.' + QString::number(D.month()).rightJustified(2, u'0') + u'.'
-            + QString::number(D.year()).rightJustified(4, u'0') + u' ');
+               + u'.' + QString::number(D.month()).rightJustified(2, u'0') + u'.'
+               + QString::number(D.year()).rightJustified(4, u'0') + u' ');
     Markiere(true);
 }
 
@@ -389,10 +389,10 @@ void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
     case Qt::Key_Right:
     case Qt::Key_Home:
     case Qt::Key_End: {
-        const int Neu = Taste == Qt::Key_Left    ? FMarkiereNr - 1
-                        : Taste == Qt::Key_Right ? FMarkiereNr + 1
-                        : Taste == Qt::Key_Home  ? 0
-                                                 : 3;
+        const int Neu = Taste == Qt::Key_Left ? FMarkiereNr - 1
+            : Taste == Qt::Key_Right          ? FMarkiereNr + 1
+            : Taste == Qt::Key_Home           ? 0
+                                              : 3;
         Bedienen([this, Neu] { setMarkiereNr(Neu); }, true);
         return;
     }
@@ -405,10 +405,12 @@ void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
             Piep();
             return;
         }
-        Bedienen([this, Taste] {
-            Schritt(Taste == Qt::Key_PageUp || Taste == Qt::Key_Up,
-                    Taste == Qt::Key_PageUp || Taste == Qt::Key_PageDown ? 7 : 1);
-        }, false);
+        Bedienen(
+            [this, Taste] {
+                Schritt(Taste == Qt::Key_PageUp || Taste == Qt::Key_Up,
+                        Taste == Qt::Key_PageUp || Taste == Qt::Key_PageDown ? 7 : 1);
+            },
+            false);
         return;
     case Qt::Key_Delete:
         if (LeseS)
@@ -433,10 +435,12 @@ void TDatePicker::keyPressEvent(QKeyEvent* AEvent)
         return;
     }
     // Every character is consumed: the box never inserts one by itself.
-    Bedienen([this, &Text] {
-        for (QChar c : Text)
-            Zeichen(c);
-    }, false);
+    Bedienen(
+        [this, &Text] {
+            for (QChar c : Text)
+                Zeichen(c);
+        },
+        false);
 }
 
 void TDatePicker::Bedienen(const std::function<void()>& AHandlung, bool ATeilS)
@@ -544,15 +548,17 @@ void TDatePicker::mouseReleaseEvent(QMouseEvent* AEvent)
         AEvent->accept();  // no pasting with the middle button
         return;
     }
-    Bedienen([this, AEvent] {
-        QLineEdit::mouseReleaseEvent(AEvent);
-        const int s = hasSelectedText() ? selectionStart() : cursorPosition();
-        const int Neu = s < 4 ? 0 : s < 7 ? 1 : s < 10 ? 2 : 3;
-        if (Neu != FMarkiereNr)
-            setMarkiereNr(Neu);
-        else
-            AufTeilBeschraenken();  // a selection over several parts shrinks to the part it starts in
-    }, true);
+    Bedienen(
+        [this, AEvent] {
+            QLineEdit::mouseReleaseEvent(AEvent);
+            const int s = hasSelectedText() ? selectionStart() : cursorPosition();
+            const int Neu = s < 4 ? 0 : s < 7 ? 1 : s < 10 ? 2 : 3;
+            if (Neu != FMarkiereNr)
+                setMarkiereNr(Neu);
+            else
+                AufTeilBeschraenken();  // a selection over several parts shrinks to the part it starts in
+        },
+        true);
 }
 
 void TDatePicker::inputMethodEvent(QInputMethodEvent* AEvent)

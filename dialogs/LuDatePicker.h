@@ -98,5 +98,4 @@ private:
     void TextSetzen(const QString& ANeu);
     void AufTeilBeschraenken();
     void Piep();
-
 };

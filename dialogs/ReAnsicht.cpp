@@ -50,8 +50,7 @@ QFont Druckschrift(int APunkte)
 
 QPageLayout StandardSeitenformat()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                       QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
 }
 
 QPageLayout Seitenformat()
@@ -79,8 +78,8 @@ bool BerichtDrucken(QPagedPaintDevice& AGeraet, const QString& AText, int AVon, 
     // The lines of a report page fit on one sheet where the sheet allows it: closer than the
     // font's own spacing, but never closer than its size.
     const double Punkt = AGeraet.logicalDpiY() / 72.0 * DruckSchriftgrad[size_t(Format)];
-    const double Abstand = std::clamp(Flaeche.height() / ZeilenProSeite[size_t(Format)], std::min(Punkt, Masse.lineSpacing()),
-                                      Masse.lineSpacing());
+    const double Abstand = std::clamp(Flaeche.height() / ZeilenProSeite[size_t(Format)],
+                                      std::min(Punkt, Masse.lineSpacing()), Masse.lineSpacing());
     const int Zeilen = std::max(1, int(std::floor(Flaeche.height() / Abstand + 1e-6)));
     const QList<QStringList> Seiten = DruckSeiten(Druck, Zeichen, Zeilen);
     const int Erste = AVon >= 1 ? AVon : 1;
@@ -140,20 +139,20 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto Eintrag = [this](const char* AName, const QString& AText, const QKeySequence& ATaste,
-                                std::function<void()> ABefehl) {
-        QAction* A = PopupMenu1->addAction(AText);
-        A->setObjectName(QLatin1String(AName));
-        A->setShortcut(ATaste);
-        // The keys work while the editor has the focus; those the editor knows itself it answers itself.
-        A->setShortcutContext(Qt::WidgetShortcut);
-        RichEdit1->addAction(A);
-        connect(A, &QAction::triggered, this, [this, A, ABefehl] {
-            if (Freigegeben(A))
-                ABefehl();
-        });
-        return A;
-    };
+    const auto Eintrag
+        = [this](const char* AName, const QString& AText, const QKeySequence& ATaste, std::function<void()> ABefehl) {
+              QAction* A = PopupMenu1->addAction(AText);
+              A->setObjectName(QLatin1String(AName));
+              A->setShortcut(ATaste);
+              // The keys work while the editor has the focus; those the editor knows itself it answers itself.
+              A->setShortcutContext(Qt::WidgetShortcut);
+              RichEdit1->addAction(A);
+              connect(A, &QAction::triggered, this, [this, A, ABefehl] {
+                  if (Freigegeben(A))
+                      ABefehl();
+              });
+              return A;
+          };
     PuSeitenumbruch = Eintrag("PuSeitenumbruch", QStringLiteral("&Seitenumbruch einfügen"), Qt::CTRL | Qt::Key_S,
                               [this] { PuSeitenumbruchClick(); });
     PuSeitenumbruchEntfernen = Eintrag("PuSeitenumbruchEntfernen", QStringLiteral("Seitenumbrüche entfernen"),
@@ -182,7 +181,11 @@ TReAnsichtForm::TReAnsichtForm(QWidget* AParent)
     SaveDialog1 = TDateiDialog{QStringLiteral("Speichern unter"),
                                QStringLiteral("Rich Text Format (*.RTF);;Textdokument (*.TXT);;"
                                               "Unicode-Textdokument (*.TXT);;PDF-Dokument (*.PDF)"),
-                               QStringLiteral("RTF"), QString(), QString(), true, 1};
+                               QStringLiteral("RTF"),
+                               QString(),
+                               QString(),
+                               true,
+                               1};
     RichEdit1Change();
 }
 
@@ -336,9 +339,9 @@ void TReAnsichtForm::PuSpeichernClick()
             if (!OkS && Fehler.isEmpty())
                 Fehler = QStringLiteral("Das PDF-Dokument konnte nicht erzeugt werden.");
         } else {
-            const TTextFormat Format = Filter == TBerichtFilter::Rtf    ? TTextFormat::Rtf
-                                       : Filter == TBerichtFilter::Ansi ? TTextFormat::Ansi
-                                                                        : TTextFormat::Unicode;
+            const TTextFormat Format = Filter == TBerichtFilter::Rtf ? TTextFormat::Rtf
+                : Filter == TBerichtFilter::Ansi                     ? TTextFormat::Ansi
+                                                                     : TTextFormat::Unicode;
             OkS = TextSpeichern(Datei, Text(), Format, &Benutzerschrift(), &Fehler);
         }
         if (!OkS)

@@ -1,8 +1,8 @@
 #include "Suchen.h"
 
+#include "Kommentarsuche.h"
 #include "LuLayout.h"
 #include "LuListBox.h"
-#include "Kommentarsuche.h"
 #include "LuUtils.h"
 #include "Plattform.h"
 #include "TDaten.h"
@@ -123,8 +123,7 @@ void TSuchenForm::Button1Click()
 {
     TagNrIndex.clear();
     SuchStr = Edit1->text();
-    const QList<int> Treffer
-        = DatenRef ? KommentarTreffer(*DatenRef, SuchStr, CheckBox1->isChecked()) : QList<int>();
+    const QList<int> Treffer = DatenRef ? KommentarTreffer(*DatenRef, SuchStr, CheckBox1->isChecked()) : QList<int>();
     QStringList Zeilen;
     Zeilen.reserve(Treffer.size());
     for (int i : Treffer) {

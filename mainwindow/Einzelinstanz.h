@@ -11,7 +11,7 @@ class TEinzelinstanz : public QObject {
 
 public:
     static constexpr char Aktivieren[] = "1224";  // come to the front
-    static constexpr char Beenden[] = "1124";     // quit as by "&Beenden"
+    static constexpr char Beenden[] = "1124";  // quit as by "&Beenden"
 
     TEinzelinstanz();
 

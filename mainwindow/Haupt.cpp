@@ -20,8 +20,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QStatusBar>
+#include <QStyle>
 
 QString TastenText(const QKeySequence& ATasten)
 {
@@ -170,7 +170,8 @@ int TForm1::Panel0Breite() const
 {
     // A fifth of the width, wider when a large font would cut the position. Measured
     // from the text: a fixed-width label reports its fixed width as its hint.
-    return std::max(FPanel0Breite, FPanel0->fontMetrics().horizontalAdvance(FPanel0->text()) + 2 * FPanel0->margin() + 4);
+    return std::max(FPanel0Breite,
+                    FPanel0->fontMetrics().horizontalAdvance(FPanel0->text()) + 2 * FPanel0->margin() + 4);
 }
 
 int TForm1::StatusHoehe() const
@@ -219,8 +220,8 @@ void TForm1::SetStatusTag()
     Panel0Einrichten();
     // The position, said with the box when the focus arrives; a change alone is not announced.
     const QString Tag = FTagNr != 0 ? QStringLiteral("Tag %1 von %2").arg(FTagNr).arg(Daten.Count()) : QString();
-    const QString Eintrag =
-        FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString();
+    const QString Eintrag
+        = FTagDatenNr != 0 ? QStringLiteral("Eintrag %1 von %2").arg(FTagDatenNr).arg(TagDatenCount()) : QString();
     for (int k = 0; k <= 10; ++k)
         BeschreibungSetzen(FEdits[size_t(k)], k == 0 ? Tag : Eintrag);
 }
@@ -275,8 +276,8 @@ void TForm1::EditZuweisen()
     TZugangStumm Stumm;
     setDatum(FTagNr != 0 ? Daten.Tag(FTagNr - 1).Datum : Plattform().Heute());
     Button1->setEnabled(FTagNr != 0);
-    const QStringList* Eintrag =
-        FTagNr != 0 && FTagDatenNr != 0 ? &Daten.Tag(FTagNr - 1).TagDaten[FTagDatenNr - 1] : nullptr;
+    const QStringList* Eintrag
+        = FTagNr != 0 && FTagDatenNr != 0 ? &Daten.Tag(FTagNr - 1).TagDaten[FTagDatenNr - 1] : nullptr;
     for (int k = 0; k < MaxEditNr; ++k)
         TextZeigen(FEdits[size_t(k + 1)], Eintrag ? Eintrag->value(k) : QString());
 }

@@ -222,7 +222,7 @@ public Q_SLOTS:
     void MenuHilfeSpendenClick();
     // The overview of the day on show, its week or all days in the report view.
     void MenuAktTagesansichtClick(TUebersichtArt AArt);
-    void Aktivieren();             // another start asked this one to come to the front
+    void Aktivieren();  // another start asked this one to come to the front
     void MenuDateiBeendenClick();  // also what another program's quit request runs
 
 protected:
@@ -271,7 +271,7 @@ private:
     QWidget* FClient;
     QScrollArea* FRollen;  // the rows scroll where a large font makes them taller than the screen
     QLabel* FPanel0;
-    QLabel* FPanel1;   // the hints
+    QLabel* FPanel1;  // the hints
     TAnsage* FAnsage;  // a confirmation, in the hints' place until the next hint
     int FPanel0Breite = 0;
     QString FStartDatei;

@@ -35,22 +35,23 @@ void TForm1::AktionenErstellen()
     MenuAkt->setObjectName(QStringLiteral("MenuAkt"));
     MenuAktNeuerTag = Befehl(MenuAkt, QStringLiteral("&Neuen Tag erstellen..."), Qt::CTRL | Qt::Key_N,
                              &TForm1::MenuAktNeuerTagClick);
-    MenuAktNeuerEintrag = Befehl(MenuAkt, QStringLiteral("Neuen &Eintrag des Tages erstellen"),
-                                 Qt::CTRL | Qt::Key_E, &TForm1::MenuAktNeuerEintragClick);
+    MenuAktNeuerEintrag = Befehl(MenuAkt, QStringLiteral("Neuen &Eintrag des Tages erstellen"), Qt::CTRL | Qt::Key_E,
+                                 &TForm1::MenuAktNeuerEintragClick);
     MenuAkt->addSeparator();
     const auto Uebersicht = [this](const QString& AText, const QKeySequence& ATasten, TUebersichtArt AArt) {
         QAction* A = Befehl(MenuAkt, AText, ATasten, [this, AArt] { MenuAktTagesansichtClick(AArt); });
         A->setData(int(AArt));
         return A;
     };
-    MenuAktTagesansicht = Uebersicht(QStringLiteral("Übersicht des &Tages..."), Qt::CTRL | Qt::Key_T, TUebersichtArt::Tag);
+    MenuAktTagesansicht
+        = Uebersicht(QStringLiteral("Übersicht des &Tages..."), Qt::CTRL | Qt::Key_T, TUebersichtArt::Tag);
     MenuAktWochenansicht
         = Uebersicht(QStringLiteral("Übersicht einer Woche..."), Qt::CTRL | Qt::Key_W, TUebersichtArt::Woche);
     MenuAktAlleansicht
         = Uebersicht(QStringLiteral("Übersicht &aller Tage..."), Qt::CTRL | Qt::Key_A, TUebersichtArt::Alle);
     MenuAkt->addSeparator();
-    MenuAktTagKopieren = Befehl(MenuAkt, QStringLiteral("Tag kopieren..."), Qt::CTRL | Qt::Key_C,
-                                &TForm1::MenuAktTagKopierenClick);
+    MenuAktTagKopieren
+        = Befehl(MenuAkt, QStringLiteral("Tag kopieren..."), Qt::CTRL | Qt::Key_C, &TForm1::MenuAktTagKopierenClick);
     MenuAktTagVerschieben = Befehl(MenuAkt, QStringLiteral("Tag &verschieben..."), Qt::CTRL | Qt::Key_V,
                                    &TForm1::MenuAktTagVerschiebenClick);
     MenuAkt->addSeparator();
@@ -61,11 +62,11 @@ void TForm1::AktionenErstellen()
     MenuAkt->addSeparator();
     MenuAktLoescheEintrag = Befehl(MenuAkt, QStringLiteral("&Lösche aktuellen Eintrag des Tages"),
                                    Qt::CTRL | Qt::Key_Delete, &TForm1::MenuAktLoescheEintragClick);
-    MenuAktLoescheTag = Befehl(MenuAkt, QStringLiteral("Lösche aktuellen Tag"), QKeySequence(),
-                               &TForm1::MenuAktLoescheTagClick);
+    MenuAktLoescheTag
+        = Befehl(MenuAkt, QStringLiteral("Lösche aktuellen Tag"), QKeySequence(), &TForm1::MenuAktLoescheTagClick);
     MenuAkt->addSeparator();
-    MenuAktSuche = Befehl(MenuAkt, QStringLiteral("&Suche Kommentar..."), Qt::CTRL | Qt::Key_F,
-                          &TForm1::MenuAktSucheClick);
+    MenuAktSuche
+        = Befehl(MenuAkt, QStringLiteral("&Suche Kommentar..."), Qt::CTRL | Qt::Key_F, &TForm1::MenuAktSucheClick);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
@@ -77,8 +78,8 @@ void TForm1::AktMenuUpdate()
     Freigeben(PuNeuerTag, true);
     Freigeben(MenuAktNeuerEintrag, TagS);
     Freigeben(MenuAktFelder, !Daten.Felder.isEmpty());
-    for (QAction* A : {MenuAktTagesansicht, MenuAktWochenansicht, MenuAktAlleansicht, MenuAktTagKopieren, MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag,
-                       MenuAktSuche})
+    for (QAction* A : {MenuAktTagesansicht, MenuAktWochenansicht, MenuAktAlleansicht, MenuAktTagKopieren,
+                       MenuAktTagVerschieben, MenuAktKommentar, MenuAktLoescheTag, PuLoescheTag, MenuAktSuche})
         Freigeben(A, TagS);
     Freigeben(MenuAktLoescheEintrag, FTagDatenNr != 0);
 }

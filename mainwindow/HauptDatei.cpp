@@ -18,10 +18,10 @@ void TForm1::DateiErstellen()
 {
     MenuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
     MenuDatei->setObjectName(QStringLiteral("MenuDatei"));
-    MenuDateiOeffnen = Befehl(MenuDatei, QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O,
-                              &TForm1::MenuDateiOeffnenClick);
-    MenuDateiSpeichern = Befehl(MenuDatei, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S,
-                                &TForm1::MenuDateiSpeichernClick);
+    MenuDateiOeffnen
+        = Befehl(MenuDatei, QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, &TForm1::MenuDateiOeffnenClick);
+    MenuDateiSpeichern
+        = Befehl(MenuDatei, QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, &TForm1::MenuDateiSpeichernClick);
     MenuDateiSpeichernUnter = Befehl(MenuDatei, QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_U,
                                      &TForm1::MenuDateiSpeichernUnterClick);
     MenuDateiDrucken = MenuDatei->addMenu(QStringLiteral("&Drucken"));
@@ -40,10 +40,10 @@ void TForm1::DateiErstellen()
     MenuDateiDruckenWochenansicht = Drucken(QStringLiteral("Übersicht einer &Woche..."), TUebersichtArt::Woche);
     MenuDateiDruckenAllesansciht = Drucken(QStringLiteral("Übersicht &aller Tage..."), TUebersichtArt::Alle);
     MenuDatei->addSeparator();
-    MenuDateiClose = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4,
-                            &TForm1::MenuDateiCloseClick);
-    MenuDateiBeenden = Befehl(MenuDatei, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4,
-                              &TForm1::MenuDateiBeendenClick);
+    MenuDateiClose
+        = Befehl(MenuDatei, QStringLiteral("S&chließen"), Qt::CTRL | Qt::Key_F4, &TForm1::MenuDateiCloseClick);
+    MenuDateiBeenden
+        = Befehl(MenuDatei, QStringLiteral("&Beenden"), Qt::ALT | Qt::Key_F4, &TForm1::MenuDateiBeendenClick);
 }
 
 void TForm1::DateiMenuUpdate()
@@ -93,11 +93,18 @@ void TForm1::LesefehlerMelden(const QString& ADatei, const QString& AFehler)
 
 void TForm1::InitSaveOpenDialog()
 {
-    SaveDialog1 = TDateiDialog{QStringLiteral("Speichern unter"), QStringLiteral("Datendateien (*.MRV)"),
-                               QStringLiteral("MRV"), QString(), QString(), true};
+    SaveDialog1 = TDateiDialog{QStringLiteral("Speichern unter"),
+                               QStringLiteral("Datendateien (*.MRV)"),
+                               QStringLiteral("MRV"),
+                               QString(),
+                               QString(),
+                               true};
     OpenDialog1 = TDateiDialog{QStringLiteral("Öffnen"),
-                               QStringLiteral("Datendateien (*.MRV);;Alle Dateien (*.*)"), QStringLiteral("MRV"),
-                               QString(), QString(), false};
+                               QStringLiteral("Datendateien (*.MRV);;Alle Dateien (*.*)"),
+                               QStringLiteral("MRV"),
+                               QString(),
+                               QString(),
+                               false};
 }
 
 QString TForm1::Dateiteil() const

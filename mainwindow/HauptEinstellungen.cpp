@@ -34,7 +34,14 @@ struct TEinstellung {
     QVariant Standard;
 };
 enum TWert {
-    WertFilename, WertHintColor, WertFontName, WertFontSize, WertFontColor, WertFontCharSet, WertFontStyle, WertAnzahl
+    WertFilename,
+    WertHintColor,
+    WertFontName,
+    WertFontSize,
+    WertFontColor,
+    WertFontCharSet,
+    WertFontStyle,
+    WertAnzahl
 };
 const std::array<TEinstellung, WertAnzahl> Einstellungstabelle{{
     {QStringLiteral("Filename"), TWertArt::Text, QVariant()},
@@ -79,10 +86,11 @@ bool KontrastAnnehmen(const QColor& ASchrift, const QColor& AHintergrund)
     const double K = Kontrast(ASchrift, AHintergrund);
     if (K >= 4.5)
         return true;
-    const QString Text = QStringLiteral("Die Schriftfarbe %1 hebt sich vom Hintergrund %2 nur im Verhältnis %3 : 1 ab. "
-                                        "Gut lesbar ist Text ab einem Verhältnis von 4,5 : 1.\r\n"
-                                        "Soll die Auswahl trotzdem übernommen werden?")
-                             .arg(Farbname(ASchrift), Farbname(AHintergrund), QLocale(QLocale::German).toString(K, 'f', 1));
+    const QString Text
+        = QStringLiteral("Die Schriftfarbe %1 hebt sich vom Hintergrund %2 nur im Verhältnis %3 : 1 ab. "
+                         "Gut lesbar ist Text ab einem Verhältnis von 4,5 : 1.\r\n"
+                         "Soll die Auswahl trotzdem übernommen werden?")
+              .arg(Farbname(ASchrift), Farbname(AHintergrund), QLocale(QLocale::German).toString(K, 'f', 1));
     return Plattform().Frage(Text, false) == TPlattform::TAntwort::Ja;
 }
 
@@ -97,9 +105,13 @@ void TForm1::RegistryLadenSpeichern(bool LadenS)
     if (!LadenS) {
         const int Stil = (Schrift.Font.italic() ? 1 : 0) | (Schrift.Font.bold() ? 2 : 0)
             | (Schrift.Font.underline() ? 4 : 0) | (Schrift.Font.strikeOut() ? 8 : 0);
-        const std::array<QVariant, WertAnzahl> Werte{FFilename, HintergrundNr(), Schrift.Font.family(),
-                                                     Schrift.Font.pointSize(), qint32(FarbCode(Schrift)),
-                                                     int(Schrift.Zeichensatz), Stil};
+        const std::array<QVariant, WertAnzahl> Werte{FFilename,
+                                                     HintergrundNr(),
+                                                     Schrift.Font.family(),
+                                                     Schrift.Font.pointSize(),
+                                                     qint32(FarbCode(Schrift)),
+                                                     int(Schrift.Zeichensatz),
+                                                     Stil};
         for (int i = 0; i < WertAnzahl; ++i)
             S.setValue(Einstellungstabelle[size_t(i)].Name, Werte[size_t(i)]);
         S.sync();

@@ -56,7 +56,8 @@ void TForm1::HilfeErstellen()
         = Eintrag("MenuHilfeUpdate", QStringLiteral("Programm-&Aktualisierung..."), &TForm1::MenuHilfeUpdateClick);
     MenuHilfeHistory
         = Eintrag("MenuHilfeHistory", QStringLiteral("Programm-&Änderungen..."), &TForm1::MenuHilfeHistoryClick);
-    MenuHilfeMail = Eintrag("MenuHilfeMail", QStringLiteral("&Mail an den Programmierer..."), &TForm1::MenuHilfeMailClick);
+    MenuHilfeMail
+        = Eintrag("MenuHilfeMail", QStringLiteral("&Mail an den Programmierer..."), &TForm1::MenuHilfeMailClick);
     MenuHilfeSpenden = Eintrag("MenuHilfeSpenden", QStringLiteral("&Spenden..."), &TForm1::MenuHilfeSpendenClick);
     connect(MenuHilfe, &QMenu::aboutToShow, this, &TForm1::MenuHilfeClick);
     MenuHilfeClick();
@@ -91,8 +92,8 @@ void TForm1::MenuHilfeSpendenClick()
 
 void TForm1::MenuHilfeMailClick()
 {
-    Plattform().ShellOeffnen(this, QStringLiteral("mailto:%1?subject=%2").arg(Mail, ProgrammTitel), QString(), QString(),
-                             QStringLiteral("open"), SW_SHOWNORMAL);
+    Plattform().ShellOeffnen(this, QStringLiteral("mailto:%1?subject=%2").arg(Mail, ProgrammTitel), QString(),
+                             QString(), QStringLiteral("open"), SW_SHOWNORMAL);
 }
 
 void TForm1::MenuHilfeHistoryClick()
@@ -106,7 +107,8 @@ void TForm1::MenuHilfeHistoryClick()
         HistorieForm = new THistorieForm(this);
     QString Fehler;
     if (!HistorieForm->Laden(Historiendatei(), &Fehler)) {
-        Plattform().Fehler(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2").arg(Historiendatei(), Fehler));
+        Plattform().Fehler(
+            QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n%2").arg(Historiendatei(), Fehler));
         return;
     }
     HistorieForm->SchriftartZuweisen();

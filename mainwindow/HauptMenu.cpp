@@ -48,14 +48,12 @@ void TForm1::MenusErstellen()
     });
 }
 
-QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten,
-                        void (TForm1::*ABefehl)())
+QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, void (TForm1::*ABefehl)())
 {
     return Befehl(AMenu, AText, ATasten, [this, ABefehl] { (this->*ABefehl)(); });
 }
 
-QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten,
-                        std::function<void()> ABefehl)
+QAction* TForm1::Befehl(QMenu* AMenu, const QString& AText, const QKeySequence& ATasten, std::function<void()> ABefehl)
 {
     auto* A = AMenu->addAction(AText);
     A->setShortcut(ATasten);

@@ -18,22 +18,22 @@ void TForm1::SprungErstellen()
     MenuSprung = menuBar()->addMenu(QStringLiteral("&Sprünge"));
     MenuSprung->setObjectName(QStringLiteral("MenuSprung"));
     // Forward in time is upward.
-    MenuSprungTagWeiter = Befehl(MenuSprung, QStringLiteral("Nächster Tag"), Qt::CTRL | Qt::Key_Up,
-                                 &TForm1::MenuSprungTagWeiterClick);
+    MenuSprungTagWeiter
+        = Befehl(MenuSprung, QStringLiteral("Nächster Tag"), Qt::CTRL | Qt::Key_Up, &TForm1::MenuSprungTagWeiterClick);
     MenuSprungTagZurueck = Befehl(MenuSprung, QStringLiteral("Vorheriger Tag"), Qt::CTRL | Qt::Key_Down,
                                   &TForm1::MenuSprungTagZurueckClick);
-    MenuSprungEintragWeiter = Befehl(MenuSprung, QStringLiteral("Nächster Eintrag des Tages"),
-                                     Qt::CTRL | Qt::Key_Right, &TForm1::MenuSprungEintragWeiterClick);
+    MenuSprungEintragWeiter = Befehl(MenuSprung, QStringLiteral("Nächster Eintrag des Tages"), Qt::CTRL | Qt::Key_Right,
+                                     &TForm1::MenuSprungEintragWeiterClick);
     MenuSprungEintragZurueck = Befehl(MenuSprung, QStringLiteral("Vorheriger Eintrag des Tages"),
                                       Qt::CTRL | Qt::Key_Left, &TForm1::MenuSprungEintragZurueckClick);
     MenuSprungWocheWeiter = Befehl(MenuSprung, QStringLiteral("Nächste Woche"), Qt::CTRL | Qt::Key_PageUp,
                                    &TForm1::MenuSprungWocheWeiterClick);
     MenuSprungWocheZurueck = Befehl(MenuSprung, QStringLiteral("Vorherige Woche"), Qt::CTRL | Qt::Key_PageDown,
                                     &TForm1::MenuSprungWocheZurueckClick);
-    MenuSprungErsterEintrag = Befehl(MenuSprung, QStringLiteral("&Erster Eintrag des Tages"),
-                                     Qt::CTRL | Qt::Key_Home, &TForm1::MenuSprungErsterEintragClick);
-    MenuSprungLetzterEintrag = Befehl(MenuSprung, QStringLiteral("&Letzter Eintrag des Tages"),
-                                      Qt::CTRL | Qt::Key_End, &TForm1::MenuSprungLetzterEintragClick);
+    MenuSprungErsterEintrag = Befehl(MenuSprung, QStringLiteral("&Erster Eintrag des Tages"), Qt::CTRL | Qt::Key_Home,
+                                     &TForm1::MenuSprungErsterEintragClick);
+    MenuSprungLetzterEintrag = Befehl(MenuSprung, QStringLiteral("&Letzter Eintrag des Tages"), Qt::CTRL | Qt::Key_End,
+                                      &TForm1::MenuSprungLetzterEintragClick);
     MenuSprung->addSeparator();
     MenuSprungGeheZuTag = Befehl(MenuSprung, QStringLiteral("&Gehe zu Tag..."), Qt::CTRL | Qt::Key_G,
                                  &TForm1::MenuSprungGeheZuTagClick);
@@ -47,8 +47,8 @@ void TForm1::SprungMenuUpdate()
     for (QAction* A : {MenuSprungTagWeiter, MenuSprungTagZurueck, MenuSprungWocheWeiter, MenuSprungWocheZurueck,
                        MenuSprungGeheZuTag, PuGeheZuTag})
         Freigeben(A, TagS);
-    for (QAction* A : {MenuSprungEintragWeiter, MenuSprungEintragZurueck, MenuSprungErsterEintrag,
-                       MenuSprungLetzterEintrag})
+    for (QAction* A :
+         {MenuSprungEintragWeiter, MenuSprungEintragZurueck, MenuSprungErsterEintrag, MenuSprungLetzterEintrag})
         Freigeben(A, EintraegeS);
 }
 

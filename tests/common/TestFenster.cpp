@@ -27,7 +27,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("Titel");
         QTest::addColumn<int>("Treffer");  // index into Titel, -1 = none
         const QString T = ProgrammTitel;
-        QTest::newRow("Datei, Trenner, Titel") << QStringList{T + " und mehr", "", "tagebuch.MRV - " + T, "b - " + T} << 2;
+        QTest::newRow("Datei, Trenner, Titel")
+            << QStringList{T + " und mehr", "", "tagebuch.MRV - " + T, "b - " + T} << 2;
         QTest::newRow("zweimal enthalten") << QStringList{T + " - " + T} << -1;
         QTest::newRow("nur der Titel") << QStringList{T} << 0;
         QTest::newRow("beginnt nur damit") << QStringList{T + "x"} << -1;

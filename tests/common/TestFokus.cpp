@@ -32,7 +32,9 @@ class TestFokus : public QObject {
         }
         return Laengster >= 2 ? QString()
                               : QStringLiteral("%1: %2 px of contrast at the edge, on %3")
-                                    .arg(W->metaObject()->className()).arg(Laengster).arg(AGrund.name());
+                                    .arg(W->metaObject()->className())
+                                    .arg(Laengster)
+                                    .arg(AGrund.name());
     }
 
 private Q_SLOTS:
@@ -66,13 +68,17 @@ private Q_SLOTS:
         Zahl->setGeometry(10, 430, 300, 40);
         Fenster.resize(320, 480);
         // The text colour the user would have on this background: black or white, as readable.
-        const QColor Text = Kontrast(Qt::black, Hintergrund) >= Kontrast(Qt::white, Hintergrund) ? Qt::black : Qt::white;
+        const QColor Text
+            = Kontrast(Qt::black, Hintergrund) >= Kontrast(Qt::white, Hintergrund) ? Qt::black : Qt::white;
         ::SchriftartZuweisen(&Fenster, TSchriftart{QFont(QStringLiteral("Liberation Sans"), 14), Text}, Hintergrund);
         Fenster.show();
         QVERIFY(QTest::qWaitForWindowActive(&Fenster));
         QStringList Fehler;
-        const QList<std::pair<QWidget*, QPalette::ColorRole>> Flaechen{
-            {Edit, QPalette::Base}, {Knopf, QPalette::Button}, {Editor, QPalette::Base}, {Auswahl, QPalette::Button}, {Zahl, QPalette::Base}};
+        const QList<std::pair<QWidget*, QPalette::ColorRole>> Flaechen{{Edit, QPalette::Base},
+                                                                       {Knopf, QPalette::Button},
+                                                                       {Editor, QPalette::Base},
+                                                                       {Auswahl, QPalette::Button},
+                                                                       {Zahl, QPalette::Base}};
         for (const auto& [W, Rolle] : Flaechen) {
             W->setFocus();
             QTRY_VERIFY(W->hasFocus());
@@ -85,8 +91,9 @@ private Q_SLOTS:
         QStyleOptionButton Option;
         Option.initFrom(Kaestchen);
         Option.text = Kaestchen->text();
-        const QString F1 = Pruefen(Kaestchen, Kaestchen->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &Option, Kaestchen),
-                                   Hintergrund);
+        const QString F1
+            = Pruefen(Kaestchen, Kaestchen->style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &Option, Kaestchen),
+                      Hintergrund);
         if (!F1.isEmpty())
             Fehler << F1;
         Liste->setFocus();

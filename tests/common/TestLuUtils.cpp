@@ -39,27 +39,26 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("TageDanach");
         QTest::addColumn<QStringList>("KurzDanach");
         QTest::addColumn<QStringList>("LangDanach");
-        const QStringList Lang{"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
-                               "Oktober", "November", "Dezember"};
+        const QStringList Lang{"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                               "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
         QStringList LangJ = Lang;
         LangJ[0] = QStringLiteral("Jänner");
-        QTest::newRow("mit Punkten")
-            << QStringList{"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."}
-            << QStringList{"Jan", "Feb", "Mrz", "Apr"} << Lang
-            << QStringList{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}
-            << QStringList{"Jän", "Feb", "Mär", "Apr"} << LangJ;
+        QTest::newRow("mit Punkten") << QStringList{"So.", "Mo.", "Di.", "Mi.", "Do.", "Fr.", "Sa."}
+                                     << QStringList{"Jan", "Feb", "Mrz", "Apr"} << Lang
+                                     << QStringList{"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}
+                                     << QStringList{"Jän", "Feb", "Mär", "Apr"} << LangJ;
         QTest::newRow("ohne Punkte, schon angepasst")
             << QStringList{"So", "Mo", "", "Mi"} << QStringList{"Jän", "Feb", "Mär"} << LangJ
             << QStringList{"So", "Mo", "", "Mi"} << QStringList{"Jän", "Feb", "Mär"} << LangJ;
         QTest::newRow("klein geschrieben")
             << QStringList{"mo."} << QStringList{"jan", "feb", "mrz"} << QStringList{"januar", "Januar"}
             << QStringList{"mo"} << QStringList{"Jän", "feb", "Mär"} << QStringList{"Jänner", "Januar"};
-        QTest::newRow("andere Sprache")
-            << QStringList{"Sun", "Mon"} << QStringList{"Jan.", "Feb", "Mar"} << QStringList{"January", "Jan"}
-            << QStringList{"Sun", "Mon"} << QStringList{"Jan.", "Feb", "Mar"} << QStringList{"January", "Jan"};
+        QTest::newRow("andere Sprache") << QStringList{"Sun", "Mon"} << QStringList{"Jan.", "Feb", "Mar"}
+                                        << QStringList{"January", "Jan"} << QStringList{"Sun", "Mon"}
+                                        << QStringList{"Jan.", "Feb", "Mar"} << QStringList{"January", "Jan"};
         QTest::newRow("nur der erste Januar")
-            << QStringList{} << QStringList{} << QStringList{"März", "Januar", "JANUAR"}
-            << QStringList{} << QStringList{} << QStringList{"März", "Jänner", "JANUAR"};
+            << QStringList{} << QStringList{} << QStringList{"März", "Januar", "JANUAR"} << QStringList{}
+            << QStringList{} << QStringList{"März", "Jänner", "JANUAR"};
     }
     void DatumsnamenAnpassen()
     {
@@ -111,15 +110,16 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("Bytes");
         QTest::newRow("UTF-8") << QStringLiteral("ab") << 4 << QByteArray::fromHex("EFBBBF61620D0A");
         QTest::newRow("UTF-16") << QStringLiteral("ab") << 2 << QByteArray::fromHex("FFFE610062000D000A00");
-        QTest::newRow("unbekannte Nummer") << QStringLiteral("ab") << 200 << QByteArray::fromHex("FFFE610062000D000A00");
+        QTest::newRow("unbekannte Nummer")
+            << QStringLiteral("ab") << 200 << QByteArray::fromHex("FFFE610062000D000A00");
         QTest::newRow("ANSI 1") << QStringLiteral("ab") << 1 << QByteArray::fromHex("61620D0A");
         QTest::newRow("ANSI 0") << QStringLiteral("ab") << 0 << QByteArray::fromHex("61620D0A");
         QTest::newRow("ANSI Sonderzeichen") << QStringLiteral("ä€中😀") << 0 << QByteArray::fromHex("E4803F3F0D0A");
-        QTest::newRow("Zeilenenden") << QStringLiteral("a\rb\nc\r\nd\r\n") << 1
-                                     << QByteArray("a\r\nb\r\nc\r\nd\r\n");
+        QTest::newRow("Zeilenenden") << QStringLiteral("a\rb\nc\r\nd\r\n") << 1 << QByteArray("a\r\nb\r\nc\r\nd\r\n");
         QTest::newRow("Leerzeilen") << QStringLiteral("\n\na") << 1 << QByteArray("\r\n\r\na\r\n");
         QTest::newRow("Seitenvorschub") << QStringLiteral("a\r\n\f\r\nb") << 4
-                                        << QByteArray("\xEF\xBB\xBF" "a\r\n\f\r\nb\r\n");
+                                        << QByteArray("\xEF\xBB\xBF"
+                                                      "a\r\n\f\r\nb\r\n");
         QTest::newRow("leer") << QString() << 1 << QByteArray();
     }
     void TextFormate()
@@ -143,7 +143,9 @@ private Q_SLOTS:
         const QString Datei = Ordner.filePath(QStringLiteral("bericht.rtf"));
         TSchriftart S{QFont(QStringLiteral("Liberation Mono"), 21), Qt::darkBlue};
         S.Font.setBold(true);
-        QVERIFY(TextSpeichern(Datei, QStringLiteral("Tag:  Mo., 05. Jänner 2015\r\nBlutzucker {120} \\ Grüße\r\n\f\r\nSeite zwei €"), 3, &S));
+        QVERIFY(TextSpeichern(
+            Datei, QStringLiteral("Tag:  Mo., 05. Jänner 2015\r\nBlutzucker {120} \\ Grüße\r\n\f\r\nSeite zwei €"), 3,
+            &S));
 
         QProcess P;
         P.start(Unrtf, {QStringLiteral("--html"), Datei});

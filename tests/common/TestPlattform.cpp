@@ -4,8 +4,8 @@
 #include "LuLayout.h"
 #include "LuUtils.h"
 #include "LuUtilsGui.h"
-#include "QtPlattform.h"
 #include "ModalHelfer.h"
+#include "QtPlattform.h"
 #include "TFakePlattform.h"
 #include "TestDateien.h"
 
@@ -126,8 +126,11 @@ private Q_SLOTS:
         TQtPlattform P;
         QTemporaryDir Ordner;
         TDateiDialog D{QStringLiteral("Speichern unter"),
-                       QStringLiteral("Merovan-Dateien (*.MRV);;Alle Dateien (*)"), QStringLiteral("MRV"),
-                       Ordner.path(), QString(), true};
+                       QStringLiteral("Merovan-Dateien (*.MRV);;Alle Dateien (*)"),
+                       QStringLiteral("MRV"),
+                       Ordner.path(),
+                       QString(),
+                       true};
         QString Verzeichnis;
         QStringList Filter;
         BeimNaechstenDialog([&](QWidget* W) {
@@ -154,7 +157,11 @@ private Q_SLOTS:
         QTemporaryDir Ordner;
         TDateiDialog D{QStringLiteral("Speichern unter"),
                        QStringLiteral("Rich Text Format (*.RTF);;Textdokument (*.TXT);;PDF-Dokument (*.PDF)"),
-                       QStringLiteral("RTF"), Ordner.path(), QString(), true, 2};
+                       QStringLiteral("RTF"),
+                       Ordner.path(),
+                       QString(),
+                       true,
+                       2};
         QString Gezeigt;
         BeimNaechstenDialog([&](QWidget* W) {
             auto* F = qobject_cast<QFileDialog*>(W);
@@ -177,7 +184,10 @@ private Q_SLOTS:
     {
         TQtPlattform P;
         TSchriftart F{QFont(QStringLiteral("Liberation Mono"), 30), Qt::black, Fenstertextfarbe};
-        BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QFontDialog*>(W)); QTest::keyClick(W, Qt::Key_Escape); });
+        BeimNaechstenDialog([](QWidget* W) {
+            QVERIFY(qobject_cast<QFontDialog*>(W));
+            QTest::keyClick(W, Qt::Key_Escape);
+        });
         QVERIFY(!P.SchriftartDialog(nullptr, F));
         QCOMPARE(F.Font.pointSize(), 30);
 
@@ -218,7 +228,10 @@ private Q_SLOTS:
         QCOMPARE(F.Farbe, QColor(Qt::red));
 
         QPrinter Drucker;
-        BeimNaechstenDialog([](QWidget* W) { QVERIFY(qobject_cast<QPrintDialog*>(W)); qobject_cast<QDialog*>(W)->reject(); });
+        BeimNaechstenDialog([](QWidget* W) {
+            QVERIFY(qobject_cast<QPrintDialog*>(W));
+            qobject_cast<QDialog*>(W)->reject();
+        });
         QVERIFY(!P.DruckDialog(nullptr, Drucker));
         P.DruckerVorhanden();  // answers without a printer system, whatever it says
     }
@@ -242,11 +255,14 @@ private Q_SLOTS:
     void ShellOeffnen()
     {
         TQtPlattform P;
-        QCOMPARE(P.ShellOeffnen(nullptr, QStringLiteral("/gibt/es/nicht"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL), 2);
+        QCOMPARE(
+            P.ShellOeffnen(nullptr, QStringLiteral("/gibt/es/nicht"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL),
+            2);
         QTemporaryDir Ordner;
         const QString Marke = Ordner.filePath(QStringLiteral("gelaufen"));
         QVERIFY(P.ShellOeffnen(nullptr, QStringLiteral("/usr/bin/touch"), Marke, Ordner.path(), QStringLiteral("open"),
-                               SW_SHOWNORMAL) > 32);
+                               SW_SHOWNORMAL)
+                > 32);
         QTRY_VERIFY(QFile::exists(Marke));
     }
 
@@ -263,8 +279,10 @@ private Q_SLOTS:
         const QString Dokument = Ordner.filePath(QStringLiteral("History.txt"));
         QVERIFY(DateiSchreiben(Dokument, "Neu"));
         TQtPlattform P;
-        const int Link = P.ShellOeffnen(nullptr, QStringLiteral("https://example.org/merovan"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
-        const int Post = P.ShellOeffnen(nullptr, QStringLiteral("mailto:autor@example.org"), {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
+        const int Link = P.ShellOeffnen(nullptr, QStringLiteral("https://example.org/merovan"), {}, {},
+                                        QStringLiteral("open"), SW_SHOWNORMAL);
+        const int Post = P.ShellOeffnen(nullptr, QStringLiteral("mailto:autor@example.org"), {}, {},
+                                        QStringLiteral("open"), SW_SHOWNORMAL);
         const int Text = P.ShellOeffnen(nullptr, Dokument, {}, {}, QStringLiteral("open"), SW_SHOWNORMAL);
         qputenv("PATH", AlterPfad);
         QVERIFY(Link > 32 && Post > 32 && Text > 32);
@@ -305,7 +323,9 @@ private Q_SLOTS:
         QPrinter Drucker;
         QVERIFY(Plattform().DruckDialog(nullptr, Drucker));
         QVERIFY(!Plattform().DruckerVorhanden());
-        QCOMPARE(Plattform().ShellOeffnen(nullptr, QStringLiteral("https://example.org"), {}, {}, QStringLiteral("open"), 1), 42);
+        QCOMPARE(
+            Plattform().ShellOeffnen(nullptr, QStringLiteral("https://example.org"), {}, {}, QStringLiteral("open"), 1),
+            42);
 
         QCOMPARE(F.Texte(TFakePlattform::TArt::Frage), (QStringList{"Eins?", "Zwei?"}));
         QVERIFY(F.Meldungen[1].AbbrechenS);

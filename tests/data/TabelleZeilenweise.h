@@ -61,8 +61,8 @@ inline QString TabelleZeilenweise(const TDaten& D)
         Zeilen << QString();
     }
 
-    const bool BreitS = std::any_of(Zeilen.begin(), Zeilen.end(),
-                                    [](const QString& Z) { return Z.size() > ZeichenProZeile[0]; });
+    const bool BreitS
+        = std::any_of(Zeilen.begin(), Zeilen.end(), [](const QString& Z) { return Z.size() > ZeichenProZeile[0]; });
     const qsizetype Z = ZeichenProZeile[BreitS ? 1 : 0];
     const int S = ZeilenProSeite[BreitS ? 1 : 0];
     QStringList Seiten;

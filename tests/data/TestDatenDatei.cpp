@@ -1,8 +1,8 @@
 #include "Dateizugriff.h"
 #include "LuUtils.h"
 #include "TDaten.h"
-#include "TestDateien.h"
 #include "TFakePlattform.h"
+#include "TestDateien.h"
 
 #ifdef Q_OS_LINUX
 #include "Systemfehler.h"
@@ -179,7 +179,8 @@ private Q_SLOTS:
     {
         // A second block: its field names replace the first ones, its days are appended,
         // and every day is padded to the new names.
-        const QByteArray A = Hex(Beispiel37) + Hex("0009 410D0A420D0A430D0A 01000000 160000A4 0000 01000000 0003390D0A");
+        const QByteArray A
+            = Hex(Beispiel37) + Hex("0009 410D0A420D0A430D0A 01000000 160000A4 0000 01000000 0003390D0A");
         TDaten L;
         QVERIFY(L.LoadFromBytes(A));
         QCOMPARE(L.Felder, (QStringList{"A", "B", "C"}));

@@ -7,7 +7,10 @@
 
 namespace {
 // Six days from Mo., 05. Jänner 2015 on, with these comments.
-const QStringList Kommentare{"Zucker hoch\r\n", "", "Sport\r\nZUCKER gemessen\r\n", "abc\r\n",
+const QStringList Kommentare{"Zucker hoch\r\n",
+                             "",
+                             "Sport\r\nZUCKER gemessen\r\n",
+                             "abc\r\n",
                              "Übelkeit, Ärger\r\n",
                              "Spaziergang Hauptstraße\r\n"};
 }

@@ -68,8 +68,8 @@ private Q_SLOTS:
 
     void Wochentage()
     {
-        QCOMPARE(Wochentag(0), 7);       // Saturday
-        QCOMPARE(Wochentag(42009), 2);   // Monday
+        QCOMPARE(Wochentag(0), 7);  // Saturday
+        QCOMPARE(Wochentag(42009), 2);  // Monday
         QCOMPARE(Wochenmontag(42009), 42009);
         QCOMPARE(Wochenmontag(42015), 42009);  // Sunday goes back six days
         QCOMPARE(Wochenmontag(42005), 42002);

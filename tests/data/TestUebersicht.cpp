@@ -46,9 +46,16 @@ TDaten Gemischt(int ATage, const QStringList& AFelder, int AEintraege, int AZeil
         return int((z >> 8) % quint32(AGrenze));
     };
     const QStringList Werte{"", "", " ", "1", "12", "123", "1234", "12345", "\t7", "8\t", " 9", "-", "Ä"};
-    const QStringList Kommentare{"", "", "Feiertag", "  \r\n ", "Zwei\r\nZeilen\r\n", QString(200, u'k'),
-                                 QString(183, u'a') + QStringLiteral("  b"), QStringLiteral("\tSport\n"),
-                                 QStringLiteral("ab\r\n").repeated(60), QString(182, u'c') + QStringLiteral("\r\n\r\nx"),
+    const QStringList Kommentare{"",
+                                 "",
+                                 "Feiertag",
+                                 "  \r\n ",
+                                 "Zwei\r\nZeilen\r\n",
+                                 QString(200, u'k'),
+                                 QString(183, u'a') + QStringLiteral("  b"),
+                                 QStringLiteral("\tSport\n"),
+                                 QStringLiteral("ab\r\n").repeated(60),
+                                 QString(182, u'c') + QStringLiteral("\r\n\r\nx"),
                                  QStringLiteral("x\r\r\n\ny\n\rz")};
     TDaten D;
     D.Felder = AFelder;
@@ -134,15 +141,14 @@ private Q_SLOTS:
 
     void BeispielBytegenau()
     {
-        const QString Erwartet = QStringLiteral(
-            "Tag:       Fr., 02. Jänner 2015\r\n"
-            "Blutzucker 140\r\n"
-            "Insulin      6\r\n"
-            "\r\n"
-            "Tag:       Do., 01. Jänner 2015\r\n"
-            "Blutzucker 120 | 95\r\n"
-            "Insulin      4 |  8\r\n"
-            "[Feiertag]\r\n");
+        const QString Erwartet = QStringLiteral("Tag:       Fr., 02. Jänner 2015\r\n"
+                                                "Blutzucker 140\r\n"
+                                                "Insulin      6\r\n"
+                                                "\r\n"
+                                                "Tag:       Do., 01. Jänner 2015\r\n"
+                                                "Blutzucker 120 | 95\r\n"
+                                                "Insulin      4 |  8\r\n"
+                                                "[Feiertag]\r\n");
         QCOMPARE(Beispiel().TabellenStr(), Erwartet);
     }
 
@@ -156,15 +162,19 @@ private Q_SLOTS:
                                         << QStringList{"Tag: Do., 01. Jänner 2015"};
         QTest::newRow("ohne Eintraege") << QStringList{"A"} << QList<QStringList>{} << QStringLiteral("x")
                                         << QStringList{"Tag: Do., 01. Jänner 2015", "[x]"};
-        QTest::newRow("langer Feldname") << QStringList{"Zwoelf-Zeich", "B"} << QList<QStringList>{{"1", "2"}} << QString()
-                                         << QStringList{"Tag:         Do., 01. Jänner 2015", "Zwoelf-Zeich 1", "B            2"};
+        QTest::newRow("langer Feldname") << QStringList{"Zwoelf-Zeich", "B"} << QList<QStringList>{{"1", "2"}}
+                                         << QString()
+                                         << QStringList{"Tag:         Do., 01. Jänner 2015", "Zwoelf-Zeich 1",
+                                                        "B            2"};
         QTest::newRow("leere Spalte hat Breite 0")
             << QStringList{"A", "B"} << QList<QStringList>{{"", ""}, {"7", ""}} << QString()
             << QStringList{"Tag: Do., 01. Jänner 2015", "A     | 7", "B     |"};
-        QTest::newRow("Kommentar mehrzeilig") << QStringList{} << QList<QStringList>{} << QStringLiteral(" Sport\r\nund\rBrot\n\r\n")
-                                              << QStringList{"Tag: Do., 01. Jänner 2015", "[Sport und Brot]"};
-        QTest::newRow("Kommentar nur Leerraum") << QStringList{} << QList<QStringList>{} << QStringLiteral(" \r\n \t\r\n")
-                                                << QStringList{"Tag: Do., 01. Jänner 2015"};
+        QTest::newRow("Kommentar mehrzeilig")
+            << QStringList{} << QList<QStringList>{} << QStringLiteral(" Sport\r\nund\rBrot\n\r\n")
+            << QStringList{"Tag: Do., 01. Jänner 2015", "[Sport und Brot]"};
+        QTest::newRow("Kommentar nur Leerraum")
+            << QStringList{} << QList<QStringList>{} << QStringLiteral(" \r\n \t\r\n")
+            << QStringList{"Tag: Do., 01. Jänner 2015"};
         QTest::newRow("Kommentar 184 dann gestutzt")
             << QStringList{} << QList<QStringList>{} << QString(183, u'k') + QStringLiteral("  Ende")
             << QStringList{"Tag: Do., 01. Jänner 2015", u'[' + QString(183, u'k') + u']'};
@@ -175,8 +185,8 @@ private Q_SLOTS:
         QTest::newRow("Kommentar CR CR LF LF") << QStringList{} << QList<QStringList>{} << QStringLiteral("x\r\r\n\ny")
                                                << QStringList{"Tag: Do., 01. Jänner 2015", "[x   y]"};
         // Surplus lines beyond the field names are left out, and do not widen their column.
-        QTest::newRow("ueberzaehlige Zeilen") << QStringList{"A"} << QList<QStringList>{{"1", "99999"}, {"2"}} << QString()
-                                              << QStringList{"Tag: Do., 01. Jänner 2015", "A    1 | 2"};
+        QTest::newRow("ueberzaehlige Zeilen") << QStringList{"A"} << QList<QStringList>{{"1", "99999"}, {"2"}}
+                                              << QString() << QStringList{"Tag: Do., 01. Jänner 2015", "A    1 | 2"};
     }
     void Sonderfaelle()
     {
@@ -206,7 +216,8 @@ private Q_SLOTS:
         U.Add(QStringList{"7"});
         D.Add(U);
         QCOMPARE(::Zeilen(D.TabellenStr()),
-                 (QStringList{"Tag: Fr., 02. Jänner 2015", "A        7", "", "Tag: Do., 01. Jänner 2015", "A    12345 | 1"}));
+                 (QStringList{"Tag: Fr., 02. Jänner 2015", "A        7", "", "Tag: Do., 01. Jänner 2015",
+                              "A    12345 | 1"}));
     }
 
     void OhneTage() { QCOMPARE(TDaten().TabellenStr(), QStringLiteral("\r\n")); }
@@ -224,8 +235,7 @@ private Q_SLOTS:
     {
         // One row longer than 77 characters: 77 lines a page; rows over 93 count twice.
         const QString Breit(80, u'x');
-        QCOMPARE(Seitenumbrueche(Zeilen(Tage(70, {"A", "B"}, {Breit, "2"}).TabellenStr())),
-                 (QList<int>{76, 156, 232}));
+        QCOMPARE(Seitenumbrueche(Zeilen(Tage(70, {"A", "B"}, {Breit, "2"}).TabellenStr())), (QList<int>{76, 156, 232}));
         const QString Sehrbreit(100, u'x');
         // Both rows are as wide as the common column, so each day counts 6: at the empty
         // 52nd line the count passes 77, and that line takes the break.
@@ -268,12 +278,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("Text");
         QTest::addColumn<QString>("Gedruckt");
-        QTest::newRow("Umbruch in eigener Zeile") << "A\r\n\f\r\nB" << "A\fB";
-        QTest::newRow("zwei Zeilenumbrüche davor") << "A\r\n\r\n\fB" << "A\r\n\fB";
-        QTest::newRow("am Zeilenanfang") << "A\r\n\fB" << "A\fB";
-        QTest::newRow("am Zeilenende") << "A\f\r\nB" << "A\fB";
-        QTest::newRow("zwei Umbrüche") << "A\r\n\f\r\n\f\r\nB" << "A\f\fB";
-        QTest::newRow("keiner") << "A\r\nB" << "A\r\nB";
+        QTest::newRow("Umbruch in eigener Zeile") << "A\r\n\f\r\nB"
+                                                  << "A\fB";
+        QTest::newRow("zwei Zeilenumbrüche davor") << "A\r\n\r\n\fB"
+                                                   << "A\r\n\fB";
+        QTest::newRow("am Zeilenanfang") << "A\r\n\fB"
+                                         << "A\fB";
+        QTest::newRow("am Zeilenende") << "A\f\r\nB"
+                                       << "A\fB";
+        QTest::newRow("zwei Umbrüche") << "A\r\n\f\r\n\f\r\nB"
+                                       << "A\f\fB";
+        QTest::newRow("keiner") << "A\r\nB"
+                                << "A\r\nB";
     }
     void Drucktext()
     {
@@ -289,8 +305,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<QStringList>>("Seiten");
         QTest::newRow("A und B je eine Seite") << "A\fB\r\n" << QList<QStringList>{{"A"}, {"B"}};
         QTest::newRow("A und eine leere Zeile") << "A\r\n\fB" << QList<QStringList>{{"A", ""}, {"B"}};
-        QTest::newRow("volle Seite fliesst weiter")
-            << "1\r\n2\r\n3\r\n4\r\n" << QList<QStringList>{{"1", "2", "3"}, {"4"}};
+        QTest::newRow("volle Seite fliesst weiter") << "1\r\n2\r\n3\r\n4\r\n"
+                                                    << QList<QStringList>{{"1", "2", "3"}, {"4"}};
         QTest::newRow("volle Seite, dann Umbruch") << "1\r\n2\r\n3\f4" << QList<QStringList>{{"1", "2", "3"}, {"4"}};
         QTest::newRow("lange Zeile geht weiter") << "abcdefghij\r\n" << QList<QStringList>{{"abcd", "efgh", "ij"}};
         QTest::newRow("Umbruch am Ende") << "A\r\n\f" << QList<QStringList>{{"A", ""}};

@@ -78,7 +78,8 @@ private Q_SLOTS:
             QAccessibleInterface* Liste = QAccessible::queryAccessibleInterface(D->ListBox1);
             for (int i = 0; i < Liste->childCount(); ++i) {
                 const QAccessible::State S = Liste->child(i)->state();
-                L << QStringLiteral("%1%2%3").arg(S.focused ? "F" : "-", S.invisible ? "-" : "S", S.selected ? "A" : "-");
+                L << QStringLiteral("%1%2%3").arg(S.focused ? "F" : "-", S.invisible ? "-" : "S",
+                                                  S.selected ? "A" : "-");
             }
             return L;
         };

@@ -56,8 +56,8 @@ private Q_SLOTS:
         QStringList Kontext;
         for (QAction* A : F->PopupMenu1->actions())
             Kontext << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
-        QCOMPARE(Kontext, (QStringList{"Kopieren|Strg+C", "Ausschneiden|Strg+X", "Einfügen|Strg+V",
-                                       "Alles &markieren|Strg+A"}));
+        QCOMPARE(Kontext,
+                 (QStringList{"Kopieren|Strg+C", "Ausschneiden|Strg+X", "Einfügen|Strg+V", "Alles &markieren|Strg+A"}));
     }
 
     void Bereinigung_data()
@@ -67,11 +67,12 @@ private Q_SLOTS:
         QString Zwoelf;
         for (int i = 1; i <= 12; ++i)
             Zwoelf += QStringLiteral("F%1\n").arg(i);
-        QTest::newRow("zwölf Zeilen") << Zwoelf
-                                      << "F1\r\nF2\r\nF3\r\nF4\r\nF5\r\nF6\r\nF7\r\nF8\r\nF9\r\nF10\r\n";
+        QTest::newRow("zwölf Zeilen") << Zwoelf << "F1\r\nF2\r\nF3\r\nF4\r\nF5\r\nF6\r\nF7\r\nF8\r\nF9\r\nF10\r\n";
         QTest::newRow("Blanks, 30 Zeichen") << "  " + QString(30, u'x') << QString(25, u'x') + "\r\n";
-        QTest::newRow("Lücken") << "A\n\n   \n\tB  \n\n" << "A\r\nB\r\n";
-        QTest::newRow("nur Blanks") << " \n \n" << "";
+        QTest::newRow("Lücken") << "A\n\n   \n\tB  \n\n"
+                                << "A\r\nB\r\n";
+        QTest::newRow("nur Blanks") << " \n \n"
+                                    << "";
     }
     void Bereinigung()
     {
@@ -126,21 +127,24 @@ private Q_SLOTS:
         QCOMPARE(F->FelderText(), QStringLiteral("X\r\nY\r\nZ\r\nW\r\n"));
 
         P->Meldungen.clear();
-        QCOMPARE(Oeffnen(true, QStringLiteral("A\r\nB\r\nC\r\n"), [&](QWidget*) {
-                     F->setText(QStringLiteral("D\nE\nF\n"));
-                     QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
-                 }),
+        QCOMPARE(Oeffnen(true, QStringLiteral("A\r\nB\r\nC\r\n"),
+                         [&](QWidget*) {
+                             F->setText(QStringLiteral("D\nE\nF\n"));
+                             QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
+                         }),
                  int(QDialog::Accepted));
         // Without names at the start (Zeilen 0) nothing is asked; Abbrechen never asks.
-        QCOMPARE(Oeffnen(true, QString(), [&](QWidget*) {
-                     F->setText(QStringLiteral("D\nE\n"));
-                     QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
-                 }),
+        QCOMPARE(Oeffnen(true, QString(),
+                         [&](QWidget*) {
+                             F->setText(QStringLiteral("D\nE\n"));
+                             QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
+                         }),
                  int(QDialog::Accepted));
-        QCOMPARE(Oeffnen(true, QStringLiteral("A\r\n"), [&](QWidget*) {
-                     F->setText(QStringLiteral("D\nE\n"));
-                     QTest::keyClick(F->RichEdit1, Qt::Key_A, Qt::AltModifier);
-                 }),
+        QCOMPARE(Oeffnen(true, QStringLiteral("A\r\n"),
+                         [&](QWidget*) {
+                             F->setText(QStringLiteral("D\nE\n"));
+                             QTest::keyClick(F->RichEdit1, Qt::Key_A, Qt::AltModifier);
+                         }),
                  int(QDialog::Rejected));
         QVERIFY(P->Meldungen.isEmpty());
     }
@@ -150,12 +154,12 @@ private Q_SLOTS:
     {
         const QString Lang = QString(40, u'k');
         QString Gelesen;
-        const int Ergebnis = Oeffnen(false, QStringLiteral("erste\r\n\r\n") + Lang + QStringLiteral("\r\n"),
-                                     [&](QWidget*) {
-                                         QTest::keyClick(F->RichEdit1, Qt::Key_End, Qt::ControlModifier);
-                                         QTest::keyClicks(F->RichEdit1, QStringLiteral(" und"));
-                                         QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
-                                     });
+        const int Ergebnis
+            = Oeffnen(false, QStringLiteral("erste\r\n\r\n") + Lang + QStringLiteral("\r\n"), [&](QWidget*) {
+                  QTest::keyClick(F->RichEdit1, Qt::Key_End, Qt::ControlModifier);
+                  QTest::keyClicks(F->RichEdit1, QStringLiteral(" und"));
+                  QTest::keyClick(F->RichEdit1, Qt::Key_K, Qt::AltModifier);
+              });
         QCOMPARE(Ergebnis, int(QDialog::Accepted));
         QCOMPARE(F->Text(), QStringLiteral("erste\r\n\r\n") + Lang + QStringLiteral("\r\n und"));
         QVERIFY(P->Meldungen.isEmpty());
@@ -170,9 +174,9 @@ private Q_SLOTS:
     void EscapeBrichtAb()
     {
         QFETCH(bool, FelderS);
-        QCOMPARE(Oeffnen(FelderS, QStringLiteral("A\r\n"),
-                         [&](QWidget*) { QTest::keyClick(F->RichEdit1, Qt::Key_Escape); }),
-                 int(QDialog::Rejected));
+        QCOMPARE(
+            Oeffnen(FelderS, QStringLiteral("A\r\n"), [&](QWidget*) { QTest::keyClick(F->RichEdit1, Qt::Key_Escape); }),
+            int(QDialog::Rejected));
     }
 
     // The caption names the editor for the screen reader; the editor has the focus, the

@@ -169,7 +169,8 @@ private Q_SLOTS:
             const int L = G->Button1->x();
             QCOMPARE(L, 5 * W <= Schirmbreite ? W : std::max(10, (Schirmbreite - 2 * W) / 3));
             QCOMPARE(D->width(), 3 * L + 2 * W);  // 625 with the usual buttons
-            QCOMPARE(G->Button1->geometry(), QRect(L, G->Button1->y(), W, SchalterHoehe(G->Button1->font(), TSteuerArt::Knopf)));
+            QCOMPARE(G->Button1->geometry(),
+                     QRect(L, G->Button1->y(), W, SchalterHoehe(G->Button1->font(), TSteuerArt::Knopf)));
             QCOMPARE(G->Button2->geometry(), QRect(2 * L + W, G->Button1->y(), W, G->Button1->height()));
             QCOMPARE(G->Label1->x(), 10);
             QCOMPARE(G->Label1->width(), G->Label1->sizeHint().width());
@@ -190,7 +191,8 @@ private Q_SLOTS:
             QCOMPARE(D->frameGeometry().left(), std::max(0, (Schirm.width() - D->frameGeometry().width()) / 2 - 1));
             QCOMPARE(D->frameGeometry().top(), std::max(0, (Schirm.height() - D->frameGeometry().height()) / 2 - 1));
             QCOMPARE(G->DatePicker->selectedText(), QStringLiteral("05"));
-            QVERIFY(G->DatePicker->width() >= QFontMetrics(G->DatePicker->font()).horizontalAdvance(G->DatePicker->text()));
+            QVERIFY(G->DatePicker->width()
+                    >= QFontMetrics(G->DatePicker->font()).horizontalAdvance(G->DatePicker->text()));
             qobject_cast<QDialog*>(D)->reject();
         });
     }

@@ -7,9 +7,9 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QStatusBar>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -28,20 +28,48 @@ void Tasten(QWidget* W, const QString& AFolge)
 {
     for (QChar c : AFolge) {
         switch (c.unicode()) {
-        case u'<': QTest::keyClick(W, Qt::Key_Left); break;
-        case u'>': QTest::keyClick(W, Qt::Key_Right); break;
-        case u'^': QTest::keyClick(W, Qt::Key_Up); break;
-        case u'v': QTest::keyClick(W, Qt::Key_Down); break;
-        case u'[': QTest::keyClick(W, Qt::Key_PageUp); break;
-        case u']': QTest::keyClick(W, Qt::Key_PageDown); break;
-        case u'#': QTest::keyClick(W, Qt::Key_Backspace); break;
-        case u'~': QTest::keyClick(W, Qt::Key_Delete); break;
-        case u'H': QTest::keyClick(W, Qt::Key_Home); break;
-        case u'E': QTest::keyClick(W, Qt::Key_End); break;
-        case u'\t': QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); break;
-        case u'+': static_cast<TDatePicker*>(W)->UpDown->Hoch->click(); break;
-        case u'-': static_cast<TDatePicker*>(W)->UpDown->Runter->click(); break;
-        default: QTest::keyClicks(W, QString(c)); break;
+        case u'<':
+            QTest::keyClick(W, Qt::Key_Left);
+            break;
+        case u'>':
+            QTest::keyClick(W, Qt::Key_Right);
+            break;
+        case u'^':
+            QTest::keyClick(W, Qt::Key_Up);
+            break;
+        case u'v':
+            QTest::keyClick(W, Qt::Key_Down);
+            break;
+        case u'[':
+            QTest::keyClick(W, Qt::Key_PageUp);
+            break;
+        case u']':
+            QTest::keyClick(W, Qt::Key_PageDown);
+            break;
+        case u'#':
+            QTest::keyClick(W, Qt::Key_Backspace);
+            break;
+        case u'~':
+            QTest::keyClick(W, Qt::Key_Delete);
+            break;
+        case u'H':
+            QTest::keyClick(W, Qt::Key_Home);
+            break;
+        case u'E':
+            QTest::keyClick(W, Qt::Key_End);
+            break;
+        case u'\t':
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            break;
+        case u'+':
+            static_cast<TDatePicker*>(W)->UpDown->Hoch->click();
+            break;
+        case u'-':
+            static_cast<TDatePicker*>(W)->UpDown->Runter->click();
+            break;
+        default:
+            QTest::keyClicks(W, QString(c));
+            break;
         }
     }
 }
@@ -122,19 +150,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("Text");
         QTest::addColumn<int>("Datum");
         QTest::addColumn<int>("Piepse");
-        QTest::newRow("ganzes Datum") << T(2020, 6, 7) << "05012015" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
-        QTest::newRow("weitere Ziffer piept") << T(2020, 6, 7) << "050120159" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 1;
-        QTest::newRow("3 und 5 gibt 31") << T(2015, 4, 5) << "35" << "So, 31.04.2015 " << T(2015, 4, 30) << 0;
-        QTest::newRow("0 dann Rechts gibt den alten Tag") << T(2015, 1, 5) << "0>" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
-        QTest::newRow("Rueckschritt im Monat dann Tab") << T(2015, 1, 5) << ">#\t" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
-        QTest::newRow("Jahr 18 wird 1900") << T(2015, 1, 5) << "E18" << "Fr, 05.01.1900 " << T(1900, 1, 5) << 0;
-        QTest::newRow("Jahr 9999 wird 2500") << T(2015, 1, 5) << "E9999" << "Di, 05.01.2500 " << T(2500, 1, 5) << 0;
-        QTest::newRow("30.02.2016 liest 28.02.2016") << T(2015, 1, 5) << "30022016" << "Fr, 30.02.2016 " << T(2016, 2, 28) << 0;
-        QTest::newRow("Monat 13 wird 12") << T(2015, 1, 5) << ">13" << "Sa, 05.12.2015 " << T(2015, 12, 5) << 0;
-        QTest::newRow("Tag halb getippt") << T(2015, 1, 25) << "3" << "Sa, 03.01.2015 " << T(2015, 1, 3) << 0;
-        QTest::newRow("Wochentag nimmt keine Ziffer") << T(2015, 1, 5) << "H12#" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
-        QTest::newRow("Buchstaben fallen weg") << T(2015, 1, 5) << "ab" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
-        QTest::newRow("Entfernen loescht nichts") << T(2015, 1, 5) << "~" << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("ganzes Datum") << T(2020, 6, 7) << "05012015"
+                                      << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("weitere Ziffer piept") << T(2020, 6, 7) << "050120159"
+                                              << "Mo, 05.01.2015 " << T(2015, 1, 5) << 1;
+        QTest::newRow("3 und 5 gibt 31") << T(2015, 4, 5) << "35"
+                                         << "So, 31.04.2015 " << T(2015, 4, 30) << 0;
+        QTest::newRow("0 dann Rechts gibt den alten Tag") << T(2015, 1, 5) << "0>"
+                                                          << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("Rueckschritt im Monat dann Tab") << T(2015, 1, 5) << ">#\t"
+                                                        << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("Jahr 18 wird 1900") << T(2015, 1, 5) << "E18"
+                                           << "Fr, 05.01.1900 " << T(1900, 1, 5) << 0;
+        QTest::newRow("Jahr 9999 wird 2500") << T(2015, 1, 5) << "E9999"
+                                             << "Di, 05.01.2500 " << T(2500, 1, 5) << 0;
+        QTest::newRow("30.02.2016 liest 28.02.2016") << T(2015, 1, 5) << "30022016"
+                                                     << "Fr, 30.02.2016 " << T(2016, 2, 28) << 0;
+        QTest::newRow("Monat 13 wird 12") << T(2015, 1, 5) << ">13"
+                                          << "Sa, 05.12.2015 " << T(2015, 12, 5) << 0;
+        QTest::newRow("Tag halb getippt") << T(2015, 1, 25) << "3"
+                                          << "Sa, 03.01.2015 " << T(2015, 1, 3) << 0;
+        QTest::newRow("Wochentag nimmt keine Ziffer") << T(2015, 1, 5) << "H12#"
+                                                      << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("Buchstaben fallen weg") << T(2015, 1, 5) << "ab"
+                                               << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
+        QTest::newRow("Entfernen loescht nichts") << T(2015, 1, 5) << "~"
+                                                  << "Mo, 05.01.2015 " << T(2015, 1, 5) << 0;
     }
     void Tippen()
     {
@@ -200,7 +241,12 @@ private Q_SLOTS:
         Tasten(D, Folge);
         QCOMPARE(int(D->Datum()), Datum);
         QCOMPARE(D->MarkiereNr(), Teil);
-        QCOMPARE(D->selectedText(), D->text().mid(Teil == 0 ? 0 : Teil == 1 ? 4 : Teil == 2 ? 7 : 10, Teil == 3 ? 4 : 2));
+        QCOMPARE(D->selectedText(),
+                 D->text().mid(Teil == 0       ? 0
+                                   : Teil == 1 ? 4
+                                   : Teil == 2 ? 7
+                                               : 10,
+                               Teil == 3 ? 4 : 2));
     }
 
     void Stufenknoepfe()
@@ -348,10 +394,9 @@ private Q_SLOTS:
         QTest::newRow("Links am Wochentag") << "H<" << false << QStringList{"Wochentag Montag"};
         QTest::newRow("Rechts am Jahr") << "E>" << false << QStringList{"Jahr 2015"};
         QTest::newRow("hinauf") << "^" << false << QStringList{"Dienstag, 6. Jänner 2015"};
-        QTest::newRow("Knöpfe") << "+-" << false
-                                << QStringList{"Dienstag, 6. Jänner 2015", "Montag, 5. Jänner 2015"};
-        QTest::newRow("Bild ab am Wochentag") << "H]" << false
-                                              << QStringList{"Wochentag Montag", "Montag, 29. Dezember 2014"};
+        QTest::newRow("Knöpfe") << "+-" << false << QStringList{"Dienstag, 6. Jänner 2015", "Montag, 5. Jänner 2015"};
+        QTest::newRow("Bild ab am Wochentag")
+            << "H]" << false << QStringList{"Wochentag Montag", "Montag, 29. Dezember 2014"};
         QTest::newRow("Monat hinauf") << ">^" << false << QStringList{"Monat 1", "Donnerstag, 5. Februar 2015"};
         QTest::newRow("Monat an der Grenze") << ">v" << false << QStringList{"Monat 1"};
         QTest::newRow("Tag an der Grenze") << "vvvvv" << false
@@ -362,11 +407,11 @@ private Q_SLOTS:
         QTest::newRow("Rücktaste") << "#" << false << QStringList{};
         QTest::newRow("halb getippt, rechts") << "3>" << false << QStringList{"Samstag, 3. Jänner 2015, Monat 1"};
         QTest::newRow("Jahr getippt") << "E2016" << false << QStringList{"Jahr 2015", "Dienstag, 5. Jänner 2016"};
-        QTest::newRow("Jahr getippt, links") << "E2016<" << false
-                                             << QStringList{"Jahr 2015", "Dienstag, 5. Jänner 2016", "Monat 1"};
+        QTest::newRow("Jahr getippt, links")
+            << "E2016<" << false << QStringList{"Jahr 2015", "Dienstag, 5. Jänner 2016", "Monat 1"};
         QTest::newRow("Tag wie zuvor getippt") << "05" << false << QStringList{"Montag, 5. Jänner 2015"};
-        QTest::newRow("Jahr voll, noch eine Ziffer") << "E20169" << false
-                                                     << QStringList{"Jahr 2015", "Dienstag, 5. Jänner 2016"};
+        QTest::newRow("Jahr voll, noch eine Ziffer")
+            << "E20169" << false << QStringList{"Jahr 2015", "Dienstag, 5. Jänner 2016"};
         QTest::newRow("31. April") << "3104" << false
                                    << QStringList{"Samstag, 31. Jänner 2015", "Donnerstag, 30. April 2015"};
         QTest::newRow("nur lesen") << "^v[]~5#+" << true << QStringList{};
@@ -399,7 +444,8 @@ private Q_SLOTS:
         QTest::mouseClick(D, Qt::LeftButton, {}, Stelle(12));
         QTest::mouseClick(D, Qt::LeftButton, {}, Stelle(13));
         QTest::mouseClick(D, Qt::LeftButton, {}, Stelle(1));
-        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")), (QStringList{"Ansage Jahr 2015", "Ansage Wochentag Montag"}));
+        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")),
+                 (QStringList{"Ansage Jahr 2015", "Ansage Wochentag Montag"}));
     }
 
     // The messages come from an unnamed notification inside a status bar of no size: Orca says

@@ -41,11 +41,11 @@ private Q_SLOTS:
     void Farbliste()
     {
         const QList<std::pair<QString, QRgb>> Erwartet{
-            {"Schwarz", 0x000000}, {"Weiß", 0xFFFFFF}, {"Gelb", 0xFFFF00}, {"Blau", 0x0000FF},
+            {"Schwarz", 0x000000},    {"Weiß", 0xFFFFFF},       {"Gelb", 0xFFFF00},     {"Blau", 0x0000FF},
             {"Marineblau", 0x000080}, {"Himmelblau", 0xA6CAF0}, {"Blaugrün", 0x008080}, {"Grün", 0x008000},
-            {"Minzgrün", 0xC0DCC0}, {"Gelbgrün", 0x00FF00}, {"Olivgrün", 0x808000}, {"Grau", 0x808080},
-            {"Dunkelgrau", 0x808080}, {"Hellgrau", 0xC0C0C0}, {"Rot", 0xFF0000}, {"Purpur", 0x800080},
-            {"Lila", 0xFF00FF}, {"Silber", 0xC0C0C0}, {"Braun", 0x2B5A8B}};
+            {"Minzgrün", 0xC0DCC0},   {"Gelbgrün", 0x00FF00},   {"Olivgrün", 0x808000}, {"Grau", 0x808080},
+            {"Dunkelgrau", 0x808080}, {"Hellgrau", 0xC0C0C0},   {"Rot", 0xFF0000},      {"Purpur", 0x800080},
+            {"Lila", 0xFF00FF},       {"Silber", 0xC0C0C0},     {"Braun", 0x2B5A8B}};
         QCOMPARE(H->ListBox1->count(), 19);
         for (int i = 0; i < 19; ++i) {
             H->setHintergrundNr(i);

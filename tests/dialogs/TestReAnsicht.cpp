@@ -1,9 +1,9 @@
 #include "GuiTestMain.h"
 #include "LuLayout.h"
-#include "ModalHelfer.h"
-#include "ReAnsicht.h"
 #include "LuZugang.h"
 #include "Mithoeren.h"
+#include "ModalHelfer.h"
+#include "ReAnsicht.h"
 #include "TDaten.h"
 #include "TFakePlattform.h"
 #include "Tmpfs.h"
@@ -52,9 +52,9 @@ struct TWort {
 };
 QList<TWort> Woerter(const QString& APdf, int ASeite)
 {
-    const QString Html = Ausgabe(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"),
-                                                              QString::number(ASeite), QStringLiteral("-l"),
-                                                              QString::number(ASeite), APdf, QStringLiteral("-")});
+    const QString Html = Ausgabe(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(ASeite),
+                                  QStringLiteral("-l"), QString::number(ASeite), APdf, QStringLiteral("-")});
     QList<TWort> W;
     const QRegularExpression Muster(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
@@ -121,7 +121,8 @@ class TestReAnsicht : public QObject {
     QTemporaryDir Ordner;
 
     // Shows the report as the main window does and runs AAktion in the open window.
-    void Zeigen(const QString& AText, std::function<void(QWidget*)> AAktion, const QString& ATitel = QStringLiteral("Übersicht einer Woche"))
+    void Zeigen(const QString& AText, std::function<void(QWidget*)> AAktion,
+                const QString& ATitel = QStringLiteral("Übersicht einer Woche"))
     {
         R->setWindowTitle(ATitel);
         R->SchriftartZuweisen();
@@ -171,11 +172,13 @@ private Q_SLOTS:
         QStringList Kontext;
         for (QAction* A : R->PopupMenu1->actions())
             Kontext << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
-        QCOMPARE(Kontext, (QStringList{"&Seitenumbruch einfügen|Strg+S", "Seitenumbrüche entfernen|", "Kopieren|Strg+C",
-                                       "Ausschneiden|Strg+X", "Einfügen|Strg+V", "Alles &markieren|Strg+A",
-                                       "Rückgängig|Strg+Z", "&Drucken...|Strg+P", "Speichern &unter...|Strg+U"}));
-        QCOMPARE(R->SaveDialog1.Filter, QStringLiteral("Rich Text Format (*.RTF);;Textdokument (*.TXT);;"
-                                                       "Unicode-Textdokument (*.TXT);;PDF-Dokument (*.PDF)"));
+        QCOMPARE(Kontext,
+                 (QStringList{"&Seitenumbruch einfügen|Strg+S", "Seitenumbrüche entfernen|", "Kopieren|Strg+C",
+                              "Ausschneiden|Strg+X", "Einfügen|Strg+V", "Alles &markieren|Strg+A", "Rückgängig|Strg+Z",
+                              "&Drucken...|Strg+P", "Speichern &unter...|Strg+U"}));
+        QCOMPARE(R->SaveDialog1.Filter,
+                 QStringLiteral("Rich Text Format (*.RTF);;Textdokument (*.TXT);;"
+                                "Unicode-Textdokument (*.TXT);;PDF-Dokument (*.PDF)"));
         QCOMPARE(R->SaveDialog1.StandardEndung, QStringLiteral("RTF"));
         QCOMPARE(R->SaveDialog1.FilterIndex, 1);
         QVERIFY(R->SaveDialog1.UeberschreibenFragenS);
@@ -424,7 +427,8 @@ private Q_SLOTS:
         const QByteArray Inhalt = Datei.readAll();
         QVERIFY(Inhalt.startsWith("\xFF\xFE"));
         QCOMPARE(Inhalt.size(), 2 + 2 * Bericht.size());
-        QVERIFY(QString::fromUtf16(reinterpret_cast<const char16_t*>(Inhalt.constData() + 2), Bericht.size()) == Bericht);
+        QVERIFY(QString::fromUtf16(reinterpret_cast<const char16_t*>(Inhalt.constData() + 2), Bericht.size())
+                == Bericht);
     }
 
     // Ctrl+S puts one form feed in place of the selection, or at the caret.
@@ -505,7 +509,8 @@ private Q_SLOTS:
         QFile Unicode(Pfad("b-unicode.txt"));
         QVERIFY(Unicode.open(QIODevice::ReadOnly));
         QVERIFY(Unicode.readAll().startsWith("\xFF\xFET\0"));
-        QVERIFY(Ausgabe(QStringLiteral("pdftotext"), {Pfad("b.pdf"), QStringLiteral("-")}).contains(QStringLiteral("Blutzucker 110")));
+        QVERIFY(Ausgabe(QStringLiteral("pdftotext"), {Pfad("b.pdf"), QStringLiteral("-")})
+                    .contains(QStringLiteral("Blutzucker 110")));
     }
 
     // A save or a print moves no focus and shows no box: it is confirmed below the buttons and said.
@@ -627,7 +632,8 @@ private Q_SLOTS:
         QCOMPARE(Drei[0].y, Eins[0].y);
         QVERIFY(Ausgabe(QStringLiteral("pdfinfo"), {Pdf}).contains(QStringLiteral("Drucke Übersicht einer Woche")));
         const QString Schriften = Ausgabe(QStringLiteral("pdffonts"), {Pdf});
-        QVERIFY2(Schriften.contains(QStringLiteral("LiberationMono")) || Schriften.contains(QStringLiteral("CourierNew")),
+        QVERIFY2(Schriften.contains(QStringLiteral("LiberationMono"))
+                     || Schriften.contains(QStringLiteral("CourierNew")),
                  qPrintable(Schriften));
     }
 

@@ -17,7 +17,10 @@
 
 namespace {
 // Six days from Mo., 05. Jänner 2015 on, with these comments.
-const QStringList Kommentare{"Zucker hoch\r\n", "", "Sport\r\nZUCKER gemessen\r\n", "abc\r\n",
+const QStringList Kommentare{"Zucker hoch\r\n",
+                             "",
+                             "Sport\r\nZUCKER gemessen\r\n",
+                             "abc\r\n",
                              "Übelkeit, Ärger\r\n",
                              "Spaziergang Hauptstraße\r\n"};
 }
@@ -281,7 +284,9 @@ private Q_SLOTS:
             QCOMPARE(S->Edit1->y(), 10);
             QCOMPARE(S->Edit1->height(), S->Edit1->sizeHint().height());
             QCOMPARE(S->Label1->x(), 10);
-            QCOMPARE(S->Edit1->x(), S->Label1->x() + S->Label1->width() + std::max(5, S->Label1->fontMetrics().horizontalAdvance(u' ')));
+            QCOMPARE(S->Edit1->x(),
+                     S->Label1->x() + S->Label1->width()
+                         + std::max(5, S->Label1->fontMetrics().horizontalAdvance(u' ')));
             QCOMPARE(S->Label1->y(), S->Edit1->y() + (S->Edit1->height() - S->Label1->height()) / 2);
             QCOMPARE(S->CheckBox1->geometry(),
                      QRect(10, S->Edit1->y() + S->Edit1->height() + 10, W->width() - 20,

@@ -15,8 +15,7 @@ inline void EinstellungenLeeren()
 }
 
 // Days from 42005 on, one a day; day i has AEintraege[i] entries whose values read "<day><entry>".
-inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege,
-                    const QList<int>& ADaten = {})
+inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEintraege, const QList<int>& ADaten = {})
 {
     D.Clear();
     D.Felder = AFelder;
@@ -34,8 +33,8 @@ inline void Fuellen(TDaten& D, const QStringList& AFelder, const QList<int>& AEi
 
 // Shows F, waits for its start step, then puts the diary on show at ATag/AEintrag as saved.
 // The start step finds no day and asks the first-run question; it is answered No here.
-inline bool Zeigen(TForm1& F, TFakePlattform& P, const QStringList& AFelder, const QList<int>& AEintraege,
-                   int ATag, int AEintrag, const QList<int>& ADaten = {})
+inline bool Zeigen(TForm1& F, TFakePlattform& P, const QStringList& AFelder, const QList<int>& AEintraege, int ATag,
+                   int AEintrag, const QList<int>& ADaten = {})
 {
     P.Antworten << TPlattform::TAntwort::Nein;
     F.show();

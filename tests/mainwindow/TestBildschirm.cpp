@@ -39,7 +39,9 @@ void Pruefen(QWidget* AFenster, const QString& AWo, QStringList& AFehler)
 {
     const QRect Schirm = AFenster->screen()->geometry();
     if (!Schirm.contains(AFenster->frameGeometry()))
-        AFehler << QStringLiteral("%1: window %2 beyond the screen").arg(AWo).arg(QDebug::toString(AFenster->frameGeometry()));
+        AFehler << QStringLiteral("%1: window %2 beyond the screen")
+                       .arg(AWo)
+                       .arg(QDebug::toString(AFenster->frameGeometry()));
     for (QWidget* W : AFenster->findChildren<QWidget*>()) {
         if (W->window() != AFenster || !W->isVisibleTo(AFenster))
             continue;
@@ -64,8 +66,11 @@ void Pruefen(QWidget* AFenster, const QString& AWo, QStringList& AFehler)
             if (V->viewport()->height() < M.height() || (ZeilenS && V->sizeHintForRow(0) < M.height())
                 || V->viewport()->width() < Braucht.width())
                 AFehler << QStringLiteral("%1: a line of %2 × %3 in a list of %4 × %5")
-                               .arg(Name).arg(Braucht.width()).arg(M.height())
-                               .arg(V->viewport()->width()).arg(V->viewport()->height());
+                               .arg(Name)
+                               .arg(Braucht.width())
+                               .arg(M.height())
+                               .arg(V->viewport()->width())
+                               .arg(V->viewport()->height());
             continue;
         } else if (auto* P = qobject_cast<QPlainTextEdit*>(W)) {
             Braucht = QSize(0, M.height());
@@ -75,7 +80,11 @@ void Pruefen(QWidget* AFenster, const QString& AWo, QStringList& AFehler)
         }
         if (W->width() < Braucht.width() || W->height() < Braucht.height())
             AFehler << QStringLiteral("%1: %2 × %3 for a text of %4 × %5")
-                           .arg(Name).arg(W->width()).arg(W->height()).arg(Braucht.width()).arg(Braucht.height());
+                           .arg(Name)
+                           .arg(W->width())
+                           .arg(W->height())
+                           .arg(Braucht.width())
+                           .arg(Braucht.height());
     }
 }
 
@@ -99,8 +108,8 @@ int Fokusbreite(const QImage& AOhne, const QImage& AMit)
         return Laengster;
     };
     const int w = AOhne.width(), h = AOhne.height();
-    return std::min({Lauf({0, h / 2}, {1, 0}), Lauf({w - 1, h / 2}, {-1, 0}),
-                     Lauf({w / 2, 0}, {0, 1}), Lauf({w / 2, h - 1}, {0, -1})});
+    return std::min({Lauf({0, h / 2}, {1, 0}), Lauf({w - 1, h / 2}, {-1, 0}), Lauf({w / 2, 0}, {0, 1}),
+                     Lauf({w / 2, h - 1}, {0, -1})});
 }
 
 }
@@ -121,10 +130,7 @@ class TestBildschirm : public THauptTest {
     }
 
 private Q_SLOTS:
-    void Schirm()
-    {
-        QCOMPARE(F->screen()->geometry(), QRect(0, 0, 1280, 900));
-    }
+    void Schirm() { QCOMPARE(F->screen()->geometry(), QRect(0, 0, 1280, 900)); }
 
     void KeinTextAbgeschnitten_data()
     {
@@ -197,7 +203,10 @@ private Q_SLOTS:
             const QImage Mit = W->grab().toImage();
             if (const int Breite = Fokusbreite(Ohne, Mit); Breite < 2)
                 Fehler << QStringLiteral("%1: the focus changes %2 px").arg(W->objectName()).arg(Breite);
-            Bild(F.get(), QStringLiteral("Fokus-%1-%2").arg(W == F->Button1 ? QStringLiteral("Knopf") : QStringLiteral("leeres-Feld")).arg(Punkte));
+            Bild(F.get(),
+                 QStringLiteral("Fokus-%1-%2")
+                     .arg(W == F->Button1 ? QStringLiteral("Knopf") : QStringLiteral("leeres-Feld"))
+                     .arg(Punkte));
         }
         QVERIFY2(Fehler.isEmpty(), qPrintable(Fehler.join(u'\n')));
     }
@@ -211,9 +220,7 @@ private Q_SLOTS:
         F->setHintergrundNr(F->HintergrundNr());
         QCoreApplication::processEvents();
         const QRect Schirm = F->screen()->geometry();
-        const auto Ganz = [&](QWidget* W) {
-            return Schirm.contains(QRect(W->mapToGlobal(QPoint(0, 0)), W->size()));
-        };
+        const auto Ganz = [&](QWidget* W) { return Schirm.contains(QRect(W->mapToGlobal(QPoint(0, 0)), W->size())); };
         QVERIFY(Schirm.contains(F->frameGeometry()));
         QVERIFY(Ganz(F->menuBar()));
         QVERIFY(Ganz(F->Edit(0)));
@@ -235,8 +242,10 @@ private Q_SLOTS:
             QLabel* Name = F->findChild<QLabel*>(QStringLiteral("Label%1").arg(k));
             const QRect Feld = QRect(F->Edit(k)->mapToGlobal(QPoint(0, 0)), F->Edit(k)->size())
                 | QRect(Name->mapToGlobal(QPoint(0, 0)), Name->size());
-            QVERIFY2(Sicht.contains(Feld) && Schirm.contains(Feld),
-                     qPrintable(QStringLiteral("row %1: %2 in %3").arg(k).arg(QDebug::toString(Feld), QDebug::toString(Sicht))));
+            QVERIFY2(
+                Sicht.contains(Feld) && Schirm.contains(Feld),
+                qPrintable(
+                    QStringLiteral("row %1: %2 in %3").arg(k).arg(QDebug::toString(Feld), QDebug::toString(Sicht))));
             if (i == 9)
                 Bild(F.get(), QStringLiteral("Hauptfenster-72-Zeile10"));
         }

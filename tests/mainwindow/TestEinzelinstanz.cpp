@@ -5,8 +5,8 @@
 #include "TestDateien.h"
 
 #include <QProcess>
-#include <QSysInfo>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 
 class TestEinzelinstanz : public QObject {

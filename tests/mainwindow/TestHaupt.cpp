@@ -10,11 +10,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDialog>
-#include <QMenuBar>
-#include <QSet>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +27,6 @@ QString Name(QWidget* W)
     QAccessibleInterface* I = QAccessible::queryAccessibleInterface(W);
     return I ? I->text(QAccessible::Name) : QString();
 }
-
 
 }
 
@@ -74,7 +73,8 @@ private Q_SLOTS:
     void Steuerelemente()
     {
         // Creation order of the rows, as the walks over them expect it.
-        const QList<QWidget*> Kinder = F->findChild<QWidget*>(QStringLiteral("Client"))->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> Kinder = F->findChild<QWidget*>(QStringLiteral("Client"))
+                                           ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         QStringList Namen;
         for (QWidget* W : Kinder)
             Namen << W->objectName();
@@ -283,13 +283,17 @@ private Q_SLOTS:
         QTest::keyClick(F->Edit(1), Qt::Key_Down, Qt::ControlModifier);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
         QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")).size(), 1);
-        QVERIFY2(Gehoert().size() == 1 && Gehoert()[0].startsWith(QStringLiteral("Fokus Edit0")), qPrintable(Gehoert().join(u',')));
-        QCOMPARE(QAccessible::queryAccessibleInterface(F->Edit(0))->text(QAccessible::Description), QStringLiteral("Tag 1 von 3"));
+        QVERIFY2(Gehoert().size() == 1 && Gehoert()[0].startsWith(QStringLiteral("Fokus Edit0")),
+                 qPrintable(Gehoert().join(u',')));
+        QCOMPARE(QAccessible::queryAccessibleInterface(F->Edit(0))->text(QAccessible::Description),
+                 QStringLiteral("Tag 1 von 3"));
         // A plain move to the next row is the toolkit's own focus change, said once.
         Gehoert().clear();
         QTest::keyClick(F->Edit(0), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), F->Edit(1));
-        QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")), QStringList{QStringLiteral("Fokus Edit1 #%1").arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1))))});
+        QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")),
+                 QStringList{QStringLiteral("Fokus Edit1 #%1")
+                                 .arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(F->Edit(1))))});
     }
 
     // A save ends without a box and without a move of the focus: it is confirmed in words, said
@@ -309,7 +313,8 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(Datei));
         QCOMPARE(QApplication::focusWidget(), F->Edit(1));
         QCOMPARE(Gehoert().filter(QStringLiteral("Fokus")), QStringList{});
-        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")), QStringList{QStringLiteral("Ansage Gespeichert: Juni.MRV")});
+        QCOMPARE(Gehoert().filter(QStringLiteral("Ansage")),
+                 QStringList{QStringLiteral("Ansage Gespeichert: Juni.MRV")});
         QCOMPARE(F->StatusText(), QStringLiteral("Gespeichert: Juni.MRV"));
         // An unnamed notification in the status bar: Orca says no role word, and the Braille
         // display flashes the text, not an empty name.
@@ -493,7 +498,8 @@ private Q_SLOTS:
         Benutzerschrift().Font = QFont(QStringLiteral("Liberation Sans"), 30);
         F->SchriftartZuweisen();
         QVERIFY(F->Edit(1)->x() > Vorher);
-        QCOMPARE(F->Edit(1)->x(), 10 + F->Label(1)->width() + std::max(5, F->Label(0)->fontMetrics().horizontalAdvance(u' ')));
+        QCOMPARE(F->Edit(1)->x(),
+                 10 + F->Label(1)->width() + std::max(5, F->Label(0)->fontMetrics().horizontalAdvance(u' ')));
     }
 
     void Platzierung()

@@ -114,14 +114,18 @@ private Q_SLOTS:
         QVERIFY(Zeigen(*F, *P, {"A"}, {2, 1, 3}, 3, 3));
         P->Antworten << A::Ja << A::Nein << A::Ja;
         QList<int> Gezeigt;
-        DatumWaehlen(42005, [this, &Gezeigt](QWidget*) {
-            Gezeigt << int(F->GeheDatumForm->DatePicker->Datum());
-            QTest::keyClick(F->GeheDatumForm->DatePicker, Qt::Key_Return);
-        }, &Gezeigt);
+        DatumWaehlen(
+            42005,
+            [this, &Gezeigt](QWidget*) {
+                Gezeigt << int(F->GeheDatumForm->DatePicker->Datum());
+                QTest::keyClick(F->GeheDatumForm->DatePicker, Qt::Key_Return);
+            },
+            &Gezeigt);
         Taste(Qt::Key_N);
-        QCOMPARE(Fragen(), (QStringList{"Soll jetzt ein neuer Tag erstellt werden?",
-                                        "Do., 01. Jänner 2015 ist bereits vorhanden!\r\nSoll dieser Tag aufgerufen werden?",
-                                        "Do., 01. Jänner 2015 ist bereits vorhanden!\r\nSoll dieser Tag aufgerufen werden?"}));
+        QCOMPARE(Fragen(),
+                 (QStringList{"Soll jetzt ein neuer Tag erstellt werden?",
+                              "Do., 01. Jänner 2015 ist bereits vorhanden!\r\nSoll dieser Tag aufgerufen werden?",
+                              "Do., 01. Jänner 2015 ist bereits vorhanden!\r\nSoll dieser Tag aufgerufen werden?"}));
         QCOMPARE(Gezeigt, (QList<int>{42009, 42005}));
         QCOMPARE(F->PositionText(), QStringLiteral("Tag: 1/3|2/2"));
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
@@ -164,9 +168,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("Tag");
         QTest::addColumn<QString>("Position");
         QTest::addColumn<QString>("Datum");
-        QTest::newRow("2 von 3") << QList<int>{1, 2, 3} << 2 << "Tag: 2/2|3/3" << "Sa., 03. Jänner 2015";
-        QTest::newRow("3 von 3") << QList<int>{1, 2, 3} << 3 << "Tag: 2/2|2/2" << "Fr., 02. Jänner 2015";
-        QTest::newRow("der einzige") << QList<int>{2} << 1 << "Tag: 1/1|1/1" << "Mo., 05. Jänner 2015";
+        QTest::newRow("2 von 3") << QList<int>{1, 2, 3} << 2 << "Tag: 2/2|3/3"
+                                 << "Sa., 03. Jänner 2015";
+        QTest::newRow("3 von 3") << QList<int>{1, 2, 3} << 3 << "Tag: 2/2|2/2"
+                                 << "Fr., 02. Jänner 2015";
+        QTest::newRow("der einzige") << QList<int>{2} << 1 << "Tag: 1/1|1/1"
+                                     << "Mo., 05. Jänner 2015";
     }
     void TagLoeschen()
     {
@@ -180,8 +187,9 @@ private Q_SLOTS:
         P->Antworten << A::Ja;
         F->PopupMenu1Popup();
         F->PuLoescheTag->trigger();
-        QCOMPARE(Fragen().value(0), QStringLiteral("Soll der %1 und all seine Einträge wirklich gelöscht werden?")
-                                        .arg(DatumText(42005 + Tag - 1)));
+        QCOMPARE(Fragen().value(0),
+                 QStringLiteral("Soll der %1 und all seine Einträge wirklich gelöscht werden?")
+                     .arg(DatumText(42005 + Tag - 1)));
         QCOMPARE(F->PositionText(), Position);
         QCOMPARE(F->Edit(0)->text(), Datum);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(0));
@@ -212,7 +220,8 @@ private Q_SLOTS:
         Taste(Qt::Key_Up);
         P->Antworten << A::Nein;
         Taste(Qt::Key_Delete);
-        QCOMPARE(Fragen().last(), QStringLiteral("Soll der Fr., 02. Jänner 2015 und all seine Einträge wirklich gelöscht werden?"));
+        QCOMPARE(Fragen().last(),
+                 QStringLiteral("Soll der Fr., 02. Jänner 2015 und all seine Einträge wirklich gelöscht werden?"));
         QCOMPARE(F->Daten.Count(), 2);
     }
 
@@ -222,11 +231,14 @@ private Q_SLOTS:
         QVERIFY(Zeigen(*F, *P, {"A"}, {1, 2, 1}, 1, 1));
         F->Edit(1)->setFocus();
         QList<int> Gezeigt;
-        DatumWaehlen(42005, [&](QWidget* D) {
-            Gezeigt << int(F->GeheDatumForm->DatePicker->Datum());
-            F->GeheDatumForm->DatePicker->setDatum(42100);
-            QTest::keyClick(D, Qt::Key_Return);
-        }, &Gezeigt);
+        DatumWaehlen(
+            42005,
+            [&](QWidget* D) {
+                Gezeigt << int(F->GeheDatumForm->DatePicker->Datum());
+                F->GeheDatumForm->DatePicker->setDatum(42100);
+                QTest::keyClick(D, Qt::Key_Return);
+            },
+            &Gezeigt);
         Taste(Qt::Key_V);
         QCOMPARE(P->Texte(TFakePlattform::TArt::Information),
                  QStringList{"Do., 01. Jänner 2015 kann nicht auf sich selbst verschoben werden!"});
@@ -333,7 +345,8 @@ private Q_SLOTS:
         for (QAction* A : F->MenuAkt->actions())
             if (!A->isSeparator())
                 Frei << F->Freigegeben(A);
-        QCOMPARE(Frei, (QList<bool>{true, false, false, false, false, false, false, false, false, false, false, false}));
+        QCOMPARE(Frei,
+                 (QList<bool>{true, false, false, false, false, false, false, false, false, false, false, false}));
         Taste(Qt::Key_E);
         Taste(Qt::Key_K);
         Taste(Qt::Key_B);

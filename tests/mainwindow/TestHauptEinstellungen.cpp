@@ -20,7 +20,8 @@
 
 namespace {
 using A = TPlattform::TAntwort;
-const QByteArray Beispiel = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
+const QByteArray Beispiel
+    = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
 
 QSettings Gespeichert()
 {
@@ -61,8 +62,8 @@ private:
         if (AFrageS)
             P->Antworten << A::Nein;
         F->show();
-        const bool OkS = QTest::qWaitForWindowActive(F.get()) && QTest::qWaitFor([this] { return !F->Timer1.isActive(); })
-            && P->Antworten.isEmpty();
+        const bool OkS = QTest::qWaitForWindowActive(F.get())
+            && QTest::qWaitFor([this] { return !F->Timer1.isActive(); }) && P->Antworten.isEmpty();
         StartMeldungen = P->Meldungen;
         P->Meldungen.clear();
         return OkS;
@@ -106,18 +107,25 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("Farbe");
         QTest::newRow("HintColor 25") << QVariantMap{{"HintColor", 25}} << 0 << "Courier New" << 12 << 0 << 0xFF000008u;
         QTest::newRow("HintColor -1") << QVariantMap{{"HintColor", -1}} << 0 << "Courier New" << 12 << 0 << 0xFF000008u;
-        QTest::newRow("HintColor 18") << QVariantMap{{"HintColor", 18}} << 18 << "Courier New" << 12 << 0 << 0xFF000008u;
-        QTest::newRow("HintColor Text") << QVariantMap{{"HintColor", "gelb"}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
+        QTest::newRow("HintColor 18") << QVariantMap{{"HintColor", 18}} << 18 << "Courier New" << 12 << 0
+                                      << 0xFF000008u;
+        QTest::newRow("HintColor Text") << QVariantMap{{"HintColor", "gelb"}} << 1 << "Courier New" << 12 << 0
+                                        << 0xFF000008u;
         QTest::newRow("FontStyle 3") << QVariantMap{{"FontStyle", 3}} << 1 << "Courier New" << 12 << 3 << 0xFF000008u;
         QTest::newRow("FontStyle 6") << QVariantMap{{"FontStyle", 6}} << 1 << "Courier New" << 12 << 6 << 0xFF000008u;
         QTest::newRow("FontName leer") << QVariantMap{{"FontName", ""}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
-        QTest::newRow("FontName Arial") << QVariantMap{{"FontName", "Arial"}, {"FontSize", 48}} << 1 << "Arial" << 48 << 0 << 0xFF000008u;
-        QTest::newRow("FontSize Text") << QVariantMap{{"FontSize", "riesig"}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
+        QTest::newRow("FontName Arial") << QVariantMap{{"FontName", "Arial"}, {"FontSize", 48}} << 1 << "Arial" << 48
+                                        << 0 << 0xFF000008u;
+        QTest::newRow("FontSize Text") << QVariantMap{{"FontSize", "riesig"}} << 1 << "Courier New" << 12 << 0
+                                       << 0xFF000008u;
         QTest::newRow("FontSize 0") << QVariantMap{{"FontSize", 0}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
         QTest::newRow("FontColor Rot") << QVariantMap{{"FontColor", 255}} << 1 << "Courier New" << 12 << 0 << 0xFFu;
-        QTest::newRow("FontColor Braun") << QVariantMap{{"FontColor", 0x8B5A2B}} << 1 << "Courier New" << 12 << 0 << 0x8B5A2Bu;
-        QTest::newRow("FontColor System") << QVariantMap{{"FontColor", -16777208}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
-        QTest::newRow("FontColor Text") << QVariantMap{{"FontColor", "rot"}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
+        QTest::newRow("FontColor Braun") << QVariantMap{{"FontColor", 0x8B5A2B}} << 1 << "Courier New" << 12 << 0
+                                         << 0x8B5A2Bu;
+        QTest::newRow("FontColor System")
+            << QVariantMap{{"FontColor", -16777208}} << 1 << "Courier New" << 12 << 0 << 0xFF000008u;
+        QTest::newRow("FontColor Text") << QVariantMap{{"FontColor", "rot"}} << 1 << "Courier New" << 12 << 0
+                                        << 0xFF000008u;
     }
     void Werte()
     {
@@ -151,11 +159,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("GespeichertDatei");
         QTest::addColumn<QString>("Kommandozeile");
         QTest::addColumn<QString>("Geoeffnet");
-        QTest::newRow("gespeicherte Datei") << "a.MRV" << "" << "a.MRV";
-        QTest::newRow("Kommandozeile gewinnt") << "kaputt.MRV" << "b.MRV" << "b.MRV";
-        QTest::newRow("Kommandozeile fehlt") << "a.MRV" << "fehlt.MRV" << "a.MRV";
-        QTest::newRow("Datei fehlt, Ordner nicht") << "weg.MRV" << "" << "/";
-        QTest::newRow("Ordner fehlt") << "weg/weg.MRV" << "" << "Daten";
+        QTest::newRow("gespeicherte Datei") << "a.MRV"
+                                            << ""
+                                            << "a.MRV";
+        QTest::newRow("Kommandozeile gewinnt") << "kaputt.MRV"
+                                               << "b.MRV"
+                                               << "b.MRV";
+        QTest::newRow("Kommandozeile fehlt") << "a.MRV"
+                                             << "fehlt.MRV"
+                                             << "a.MRV";
+        QTest::newRow("Datei fehlt, Ordner nicht") << "weg.MRV"
+                                                   << ""
+                                                   << "/";
+        QTest::newRow("Ordner fehlt") << "weg/weg.MRV"
+                                      << ""
+                                      << "Daten";
     }
     void Dateiname()
     {
@@ -168,8 +186,9 @@ private Q_SLOTS:
         const QString Start = Kommandozeile.isEmpty() ? QString() : Pfad(Kommandozeile.toLatin1());
         const bool DateiS = Geoeffnet.endsWith(u".MRV");
         QVERIFY(Starten({{"Filename", Pfad(GespeichertDatei.toLatin1())}}, Start, !DateiS));
-        const QString Erwartet = Geoeffnet == u"/" ? Pfad("") : Geoeffnet == u"Daten" ? TForm1::DatenOrdner()
-                                                                                      : Pfad(Geoeffnet.toLatin1());
+        const QString Erwartet = Geoeffnet == u"/" ? Pfad("")
+            : Geoeffnet == u"Daten"                ? TForm1::DatenOrdner()
+                                                   : Pfad(Geoeffnet.toLatin1());
         QCOMPARE(F->Filename(), Erwartet);
         QCOMPARE(F->TagNr(), DateiS ? 1 : 0);
         // Only the first-run question where no file opened; the broken stored file was never read.
@@ -272,9 +291,11 @@ private Q_SLOTS:
         }
         const QString Erwartet = SchriftS
             ? QStringLiteral("Die Schriftfarbe Weiß hebt sich vom Hintergrund Weiß nur im Verhältnis 1,0 : 1 ab.")
-            : QStringLiteral("Die Schriftfarbe Schwarz hebt sich vom Hintergrund Schwarz nur im Verhältnis 1,0 : 1 ab.");
+            : QStringLiteral(
+                "Die Schriftfarbe Schwarz hebt sich vom Hintergrund Schwarz nur im Verhältnis 1,0 : 1 ab.");
         QCOMPARE(P->Texte(TFakePlattform::TArt::Frage).size(), 1);
-        QVERIFY2(P->Texte(TFakePlattform::TArt::Frage)[0].startsWith(Erwartet), qPrintable(P->Texte(TFakePlattform::TArt::Frage)[0]));
+        QVERIFY2(P->Texte(TFakePlattform::TArt::Frage)[0].startsWith(Erwartet),
+                 qPrintable(P->Texte(TFakePlattform::TArt::Frage)[0]));
         QCOMPARE(F->HintergrundNr(), JaS ? 0 : 1);
         QCOMPARE(F->HintergrundForm->HintergrundNr(), JaS ? 0 : 1);
         QCOMPARE(Benutzerschrift().Farbe, QColor(Qt::black));

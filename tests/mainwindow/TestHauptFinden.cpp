@@ -220,7 +220,8 @@ private Q_SLOTS:
         // Sunday 4 January 2015 … Monday 12 January; on show: Sunday 11 January.
         QTest::newRow("Tag") << int(Qt::Key_T) << "Übersicht von So., 11. Jänner 2015" << QList<int>{42015};
         QTest::newRow("Woche") << int(Qt::Key_W) << "Übersicht einer Woche" << QList<int>{42009, 42012, 42015};
-        QTest::newRow("alle") << int(Qt::Key_A) << "Übersicht aller Tage" << QList<int>{42008, 42009, 42012, 42015, 42016};
+        QTest::newRow("alle") << int(Qt::Key_A) << "Übersicht aller Tage"
+                              << QList<int>{42008, 42009, 42012, 42015, 42016};
     }
     void Uebersichten()
     {
@@ -283,7 +284,8 @@ private Q_SLOTS:
         QStringList Eintraege;
         for (QAction* A : F->MenuDateiDrucken->actions())
             Eintraege << A->text();
-        QCOMPARE(Eintraege, (QStringList{"Übersicht des &Tages...", "Übersicht einer &Woche...", "Übersicht &aller Tage..."}));
+        QCOMPARE(Eintraege,
+                 (QStringList{"Übersicht des &Tages...", "Übersicht einer &Woche...", "Übersicht &aller Tage..."}));
         QStringList Titel;
         for (QAction* A : F->MenuDateiDrucken->actions()) {
             BeimNaechstenDialog([&](QWidget* D) {
@@ -292,7 +294,8 @@ private Q_SLOTS:
             });
             A->trigger();
         }
-        QCOMPARE(Titel, (QStringList{"Übersicht von Fr., 02. Jänner 2015", "Übersicht einer Woche", "Übersicht aller Tage"}));
+        QCOMPARE(Titel,
+                 (QStringList{"Übersicht von Fr., 02. Jänner 2015", "Übersicht einer Woche", "Übersicht aller Tage"}));
     }
 };
 

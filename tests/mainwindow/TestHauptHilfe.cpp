@@ -51,8 +51,9 @@ private Q_SLOTS:
         QStringList Texte;
         for (QAction* A : F->MenuHilfe->actions())
             Texte << A->text();
-        QCOMPARE(Texte, (QStringList{"Programm-&Info", "Programm-Home&page...", "Programm-&Aktualisierung...",
-                                     "Programm-&Änderungen...", "&Mail an den Programmierer...", "&Spenden..."}));
+        QCOMPARE(Texte,
+                 (QStringList{"Programm-&Info", "Programm-Home&page...", "Programm-&Aktualisierung...",
+                              "Programm-&Änderungen...", "&Mail an den Programmierer...", "&Spenden..."}));
         QVERIFY(QFileInfo(Neben("History.txt")).isFile());  // the build puts it beside the program
         F->MenuHilfeClick();
         QVERIFY(F->MenuHilfeHistory->isEnabled());
@@ -91,8 +92,9 @@ private Q_SLOTS:
             QCOMPARE(A.Anzeige, SW_SHOWNORMAL);
             QVERIFY(A.Parameter.isEmpty() && A.Ordner.isEmpty());
         }
-        QCOMPARE(Geoeffnet, (QStringList{QStringLiteral(MEROVAN_HOMEPAGE), QStringLiteral(MEROVAN_HOMEPAGE "/spenden.htm"),
-                                         QStringLiteral("mailto:" MEROVAN_MAIL "?subject=Merovan V1.02")}));
+        QCOMPARE(Geoeffnet,
+                 (QStringList{QStringLiteral(MEROVAN_HOMEPAGE), QStringLiteral(MEROVAN_HOMEPAGE "/spenden.htm"),
+                              QStringLiteral("mailto:" MEROVAN_MAIL "?subject=Merovan V1.02")}));
     }
 
     // The history in a read-only window in the user font, named, closed by Escape; chosen again while
@@ -142,8 +144,10 @@ private Q_SLOTS:
         Benutzerschrift().Font = QFont(QStringLiteral("Arial"), 14);
         F->MenuHilfeUpdate->trigger();
         QVERIFY(P->Texte(TFakePlattform::TArt::Fehler).isEmpty());
-        const QByteArray Zeile2 = DateiS ? QByteArray("J\xE4nner.MRV - Merovan V1.02") : QByteArray("KeinName - Merovan V1.02");
-        QCOMPARE(DateiLesen(Uebergabe()), QByteArray("Merovan V1.02\r\n") + Zeile2 + "\r\n"
+        const QByteArray Zeile2
+            = DateiS ? QByteArray("J\xE4nner.MRV - Merovan V1.02") : QByteArray("KeinName - Merovan V1.02");
+        QCOMPARE(DateiLesen(Uebergabe()),
+                 QByteArray("Merovan V1.02\r\n") + Zeile2 + "\r\n"
                      + QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toLocal8Bit()
                      + "\r\nMrv\r\n14 Arial\r\n");
         QVERIFY(QFile::permissions(Uebergabe()) & QFileDevice::WriteOwner);

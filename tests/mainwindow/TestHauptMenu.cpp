@@ -62,30 +62,32 @@ private Q_SLOTS:
             if (!A->isSeparator())
                 Datei << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
         }
-        QCOMPARE(Datei, (QStringList{"Ö&ffnen...|Strg+O", "&Speichern|Strg+S", "Speichern &unter...|Strg+U", "&Drucken|",
-                                     "S&chließen|Strg+F4", "&Beenden|Alt+F4"}));
+        QCOMPARE(Datei,
+                 (QStringList{"Ö&ffnen...|Strg+O", "&Speichern|Strg+S", "Speichern &unter...|Strg+U", "&Drucken|",
+                              "S&chließen|Strg+F4", "&Beenden|Alt+F4"}));
         QStringList Spruenge;
         for (QAction* A : F->MenuSprung->actions()) {
             if (!A->isSeparator())
                 Spruenge << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
         }
-        QCOMPARE(Spruenge, (QStringList{"Nächster Tag|Strg+Hoch", "Vorheriger Tag|Strg+Herunter",
-                                        "Nächster Eintrag des Tages|Strg+Rechts",
-                                        "Vorheriger Eintrag des Tages|Strg+Links", "Nächste Woche|Strg+Bild aufwärts",
-                                        "Vorherige Woche|Strg+Bild abwärts", "&Erster Eintrag des Tages|Strg+Pos1",
-                                        "&Letzter Eintrag des Tages|Strg+Ende", "&Gehe zu Tag...|Strg+G"}));
+        QCOMPARE(Spruenge,
+                 (QStringList{"Nächster Tag|Strg+Hoch", "Vorheriger Tag|Strg+Herunter",
+                              "Nächster Eintrag des Tages|Strg+Rechts", "Vorheriger Eintrag des Tages|Strg+Links",
+                              "Nächste Woche|Strg+Bild aufwärts", "Vorherige Woche|Strg+Bild abwärts",
+                              "&Erster Eintrag des Tages|Strg+Pos1", "&Letzter Eintrag des Tages|Strg+Ende",
+                              "&Gehe zu Tag...|Strg+G"}));
         QStringList Aktionen;
         for (QAction* A : F->MenuAkt->actions()) {
             if (!A->isSeparator())
                 Aktionen << A->text() + u'|' + A->shortcut().toString(QKeySequence::NativeText);
         }
-        QCOMPARE(Aktionen, (QStringList{"&Neuen Tag erstellen...|Strg+N", "Neuen &Eintrag des Tages erstellen|Strg+E",
-                                        "Übersicht des &Tages...|Strg+T", "Übersicht einer Woche...|Strg+W",
-                                        "Übersicht &aller Tage...|Strg+A",
-                                        "Tag kopieren...|Strg+C", "Tag &verschieben...|Strg+V",
-                                        "Feld&bezeichnungen ändern...|Strg+B", "&Kommentar des Tages ändern...|Strg+K",
-                                        "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|",
-                                        "&Suche Kommentar...|Strg+F"}));
+        QCOMPARE(Aktionen,
+                 (QStringList{"&Neuen Tag erstellen...|Strg+N", "Neuen &Eintrag des Tages erstellen|Strg+E",
+                              "Übersicht des &Tages...|Strg+T", "Übersicht einer Woche...|Strg+W",
+                              "Übersicht &aller Tage...|Strg+A", "Tag kopieren...|Strg+C", "Tag &verschieben...|Strg+V",
+                              "Feld&bezeichnungen ändern...|Strg+B", "&Kommentar des Tages ändern...|Strg+K",
+                              "&Lösche aktuellen Eintrag des Tages|Strg+Entf", "Lösche aktuellen Tag|",
+                              "&Suche Kommentar...|Strg+F"}));
         QStringList Kontext;
         for (QAction* A : F->PopupMenu1->actions())
             Kontext << A->text();
@@ -138,7 +140,8 @@ private Q_SLOTS:
         QCOMPARE(P->Klaenge.size(), PiepS ? 0 : 1);
         QTRY_COMPARE(QApplication::focusWidget(), F->Edit(Fokus));
         QCOMPARE(F->Edit(1)->text(), QStringLiteral("%1%2").arg(NachTag).arg(NachEintrag));
-        QCOMPARE(F->PositionText(), QStringLiteral("Tag: %1/4|%2/%3").arg(NachTag).arg(NachEintrag).arg(SprungEintraege[NachTag - 1]));
+        QCOMPARE(F->PositionText(),
+                 QStringLiteral("Tag: %1/4|%2/%3").arg(NachTag).arg(NachEintrag).arg(SprungEintraege[NachTag - 1]));
     }
 
     void WocheVorBleibtInDerWoche()
@@ -161,8 +164,9 @@ private Q_SLOTS:
         Spruenge.removeIf([](QAction* A) { return A->isSeparator(); });
         QCOMPARE(Sichtbar(F->MenuSprung, Spruenge), QList<bool>(9, false));
         QVERIFY(!F->DatumlisteForm->isVisible());
-        QCOMPARE(Sichtbar(F->MenuDatei, {F->MenuDateiOeffnen, F->MenuDateiSpeichern, F->MenuDateiSpeichernUnter,
-                                         F->MenuDateiClose, F->MenuDateiBeenden}),
+        QCOMPARE(Sichtbar(F->MenuDatei,
+                          {F->MenuDateiOeffnen, F->MenuDateiSpeichern, F->MenuDateiSpeichernUnter, F->MenuDateiClose,
+                           F->MenuDateiBeenden}),
                  (QList<bool>{true, false, false, false, true}));
     }
 
@@ -373,7 +377,8 @@ private Q_SLOTS:
         P->Antworten << TPlattform::TAntwort::Nein;
         Taste(Qt::Key_O);
         QCOMPARE(P->Texte(TFakePlattform::TArt::Information).size(), 1);
-        QVERIFY(P->Texte(TFakePlattform::TArt::Information)[0].startsWith(QStringLiteral("Das Dateiformat ist unbekannt!")));
+        QVERIFY(P->Texte(TFakePlattform::TArt::Information)[0].startsWith(
+            QStringLiteral("Das Dateiformat ist unbekannt!")));
         QCOMPARE(F->TagNr(), 2);
         QCOMPARE(F->windowTitle(), QStringLiteral("KeinName - Merovan V1.02"));
         QVERIFY(!F->Daten.Ident(F->SaveDaten));
@@ -431,7 +436,8 @@ private Q_SLOTS:
     void RundlaufDesKleinenBeispiels()
     {
         const QString Datei = Pfad("beispiel.MRV");
-        const QByteArray Beispiel = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
+        const QByteArray Beispiel
+            = QByteArray::fromHex("00054D52563031 0006580D0A590D0A 01000000 150000A4 0000 01000000 0006350D0A370D0A");
         QVERIFY(DateiSchreiben(Datei, Beispiel));
         P->Antworten << TPlattform::TAntwort::Nein;
         F->show();

@@ -27,12 +27,12 @@ struct TTestHeim {
     }
 };
 
-#define MEROVAN_GUI_TEST_MAIN(Klasse)                                                                      \
-    int main(int argc, char** argv)                                                                        \
-    {                                                                                                      \
-        TTestHeim Heim;                                                                                    \
-        QApplication App(argc, argv);                                                                      \
-        ProgrammEinrichten();                                                                              \
-        Klasse Test;                                                                                       \
-        return QTest::qExec(&Test, argc, argv);                                                            \
+#define MEROVAN_GUI_TEST_MAIN(Klasse)                                                                                  \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        TTestHeim Heim;                                                                                                \
+        QApplication App(argc, argv);                                                                                  \
+        ProgrammEinrichten();                                                                                          \
+        Klasse Test;                                                                                                   \
+        return QTest::qExec(&Test, argc, argv);                                                                        \
     }

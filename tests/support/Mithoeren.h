@@ -1,7 +1,8 @@
 #pragma once
 // Listens, as a screen reader would, to what the program tells it while a TMithoeren lives. Each
 // event is noted as "<kind> <object name>"; a focus also with the identity of the accessible it
-// names, or the line of a list it names; a message that appears as "Ansage <its text>". Needs Qt6::GuiPrivate, to switch accessibility on offscreen.
+// names, or the line of a list it names; a message that appears as "Ansage <its text>". Needs Qt6::GuiPrivate, to
+// switch accessibility on offscreen.
 
 #include <QAccessible>
 #include <QObject>
@@ -24,7 +25,8 @@ inline void Mithoeren(QAccessibleEvent* AEvent)
         if (AEvent->child() >= 0)
             Gehoert() << QStringLiteral("Fokus %1 Zeile %2").arg(Wer).arg(AEvent->child());
         else
-            Gehoert() << QStringLiteral("Fokus %1 #%2").arg(Wer).arg(QAccessible::uniqueId(AEvent->accessibleInterface()));
+            Gehoert()
+                << QStringLiteral("Fokus %1 #%2").arg(Wer).arg(QAccessible::uniqueId(AEvent->accessibleInterface()));
         break;
     case QAccessible::TextInserted:
     case QAccessible::TextRemoved:
@@ -40,7 +42,8 @@ inline void Mithoeren(QAccessibleEvent* AEvent)
     case QAccessible::ObjectShow:
         // A message is said as it appears: its text is the label inside it.
         if (QAccessibleInterface* I = AEvent->accessibleInterface(); I && I->role() == QAccessible::Notification)
-            Gehoert() << QStringLiteral("Ansage %1").arg(I->childCount() ? I->child(0)->text(QAccessible::Name) : QString());
+            Gehoert()
+                << QStringLiteral("Ansage %1").arg(I->childCount() ? I->child(0)->text(QAccessible::Name) : QString());
         break;
     default:
         break;

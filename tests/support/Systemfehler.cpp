@@ -161,5 +161,4 @@ int stat(const char* APfad, struct stat* AStat)
         return -1;
     return EchtStat(APfad, AStat);
 }
-
 }

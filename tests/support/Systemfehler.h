@@ -7,11 +7,11 @@
 #include <QString>
 
 struct TSystemfehler {
-    QString Ordner;           // only files in this folder (and the folder itself) are hit
-    qint64 FreieBytes = -1;   // bytes that still fit; then write fails with ENOSPC (-1: no limit)
-    int SyncFehler = 0;       // errno for fdatasync and fsync
-    int CloseFehler = 0;      // errno for close (the descriptor is closed all the same)
-    int StatFehler = 0;       // errno for the next stat or fstat, once
+    QString Ordner;  // only files in this folder (and the folder itself) are hit
+    qint64 FreieBytes = -1;  // bytes that still fit; then write fails with ENOSPC (-1: no limit)
+    int SyncFehler = 0;  // errno for fdatasync and fsync
+    int CloseFehler = 0;  // errno for close (the descriptor is closed all the same)
+    int StatFehler = 0;  // errno for the next stat or fstat, once
 };
 
 // Sets the rule until the object is destroyed.

@@ -120,8 +120,8 @@ bool TFakePlattform::DruckerVorhanden()
     return DruckerS;
 }
 
-int TFakePlattform::ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter,
-                                 const QString& AOrdner, const QString& AVerb, int AAnzeige)
+int TFakePlattform::ShellOeffnen(QWidget*, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
+                                 const QString& AVerb, int AAnzeige)
 {
     ShellAufrufe.append({ADatei, AParameter, AOrdner, AVerb, AAnzeige});
     return ShellErgebnis;

@@ -31,12 +31,12 @@ public:
 
     // Scripted answers, taken from the front.
     QList<TAntwort> Antworten;
-    QStringList Dateien;                     // open and save dialogs; empty = cancelled
-    QList<int> Filter;                       // save dialogs: the filter entry chosen; none = as shown
+    QStringList Dateien;  // open and save dialogs; empty = cancelled
+    QList<int> Filter;  // save dialogs: the filter entry chosen; none = as shown
     QList<std::optional<TSchriftart>> Schriften;  // font dialog; nullopt = cancelled
-    QList<bool> Drucke;                      // print dialog
-    QString DruckDatei;                      // set: a confirmed print goes to this PDF file
-    int DruckVon = 0, DruckBis = 0;          // set: the page range chosen in the print dialog
+    QList<bool> Drucke;  // print dialog
+    QString DruckDatei;  // set: a confirmed print goes to this PDF file
+    int DruckVon = 0, DruckBis = 0;  // set: the page range chosen in the print dialog
     bool DruckerS = true;
     int ShellErgebnis = ShellErfolg;
     int HeuteWert;
@@ -61,8 +61,8 @@ public:
     bool SchriftartDialog(QWidget* AParent, TSchriftart& ASchrift) override;
     bool DruckDialog(QWidget* AParent, QPrinter& APrinter) override;
     bool DruckerVorhanden() override;
-    int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter,
-                     const QString& AOrdner, const QString& AVerb, int AAnzeige) override;
+    int ShellOeffnen(QWidget* AParent, const QString& ADatei, const QString& AParameter, const QString& AOrdner,
+                     const QString& AVerb, int AAnzeige) override;
 
 private:
     QString DateiAntwort(const TDateiDialog& ADialog, const char* AWas);

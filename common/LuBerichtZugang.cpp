@@ -1,5 +1,7 @@
 #include "LuBerichtZugang.h"
 
+#include "LuZugang.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -228,13 +230,16 @@ std::pair<int, int> TBerichtZugang::Stueck(int AOffset, QAccessible::TextBoundar
     return {0, characterCount()};
 }
 
+int TBerichtZugang::Versatz(int AOffset) const
+{
+    // The interface's two stand-ins: -2 the caret, -1 the end of the text.
+    return AOffset == -2 ? cursorPosition() : AOffset == -1 ? characterCount() : AOffset;
+}
+
 QString TBerichtZugang::textAtOffset(int AOffset, QAccessible::TextBoundaryType AGrenze, int* AStart, int* AEnde) const
 {
     const int n = characterCount();
-    if (AOffset == -2)
-        AOffset = cursorPosition();
-    else if (AOffset == -1)
-        AOffset = n;
+    AOffset = Versatz(AOffset);
     *AStart = *AEnde = -1;
     if (AOffset < 0 || AOffset > n || (AGrenze == QAccessible::CharBoundary && AOffset == n))
         return QString();
@@ -248,10 +253,7 @@ QString TBerichtZugang::textBeforeOffset(int AOffset, QAccessible::TextBoundaryT
                                          int* AEnde) const
 {
     const int n = characterCount();
-    if (AOffset == -2)
-        AOffset = cursorPosition();
-    else if (AOffset == -1)
-        AOffset = n;
+    AOffset = Versatz(AOffset);
     *AStart = *AEnde = -1;
     if (AOffset <= 0 || AOffset > n || AGrenze == QAccessible::NoBoundary)
         return QString();
@@ -268,10 +270,7 @@ QString TBerichtZugang::textAfterOffset(int AOffset, QAccessible::TextBoundaryTy
                                         int* AEnde) const
 {
     const int n = characterCount();
-    if (AOffset == -2)
-        AOffset = cursorPosition();
-    else if (AOffset == -1)
-        AOffset = n;
+    AOffset = Versatz(AOffset);
     *AStart = *AEnde = -1;
     if (AOffset < 0 || AOffset >= n || AGrenze == QAccessible::NoBoundary)
         return QString();
@@ -321,13 +320,7 @@ QString TBerichtZugang::attributes(int, int* AStart, int* AEnde) const
     // One run over the whole text: the report is plain text in the user's font.
     *AStart = 0;
     *AEnde = characterCount();
-    const QFont& F = Edit()->font();
-    const auto Farbe
-        = [](const QColor& C) { return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue()); };
-    return QStringLiteral("font-family:%1;font-size:%2pt;color:%3;background-color:%4;")
-        .arg(F.family())
-        .arg(F.pointSize())
-        .arg(Farbe(Edit()->palette().color(QPalette::Text)), Farbe(Edit()->palette().color(QPalette::Base)));
+    return TextAttribute(Edit());
 }
 
 void TBerichtZugang::deleteText(int AStart, int AEnde)

@@ -54,6 +54,7 @@ private:
     QTextCursor Cursor(int AStart, int AEnde) const;
     // The piece of kind AGrenze in which AOffset stands, as [first, second).
     std::pair<int, int> Stueck(int AOffset, QAccessible::TextBoundaryType AGrenze) const;
+    int Versatz(int AOffset) const;
 };
 
 // Installs the interface for the editors that carry the property.

@@ -126,14 +126,18 @@ QString TZeilenZugang::attributes(int, int* AStart, int* AEnde) const
     // One run over the whole text, with the font and colours the user chose.
     *AStart = 0;
     *AEnde = characterCount();
-    const QFont& F = Edit()->font();
-    // Qt's names, which its AT-SPI bridge turns into family-name, size, fg-color and bg-color.
+    return TextAttribute(Edit());
+}
+
+QString TextAttribute(const QWidget* AWidget)
+{
+    const QFont& F = AWidget->font();
     const auto Farbe
         = [](const QColor& C) { return QStringLiteral("rgb(%1,%2,%3)").arg(C.red()).arg(C.green()).arg(C.blue()); };
     return QStringLiteral("font-family:%1;font-size:%2pt;color:%3;background-color:%4;")
         .arg(F.family())
         .arg(F.pointSize())
-        .arg(Farbe(Edit()->palette().color(QPalette::Text)), Farbe(Edit()->palette().color(QPalette::Base)));
+        .arg(Farbe(AWidget->palette().color(QPalette::Text)), Farbe(AWidget->palette().color(QPalette::Base)));
 }
 
 void TZeilenZugang::Tippen(const QString& AText)

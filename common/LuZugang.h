@@ -35,7 +35,6 @@
 class QAbstractItemView;
 class QLabel;
 class QLineEdit;
-class QStatusBar;
 
 class TZeilenZugang : public QAccessibleWidget,
                       public QAccessibleTextInterface,
@@ -70,6 +69,10 @@ private:
     QLineEdit* Edit() const;
     void Tippen(const QString& AText);
 };
+
+// The text attributes of a whole text shown in AWidget's font and colours, as one run, in Qt's
+// names (its AT-SPI bridge turns them into family-name, size, fg-color and bg-color).
+QString TextAttribute(const QWidget* AWidget);
 
 // Installs the program's accessible interfaces: every edit box that shows its text (not
 // passwords), and the messages.
